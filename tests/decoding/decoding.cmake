@@ -1,0 +1,2 @@
+modulix_add_test(manufacturer_test PORTABLE SOURCES manufacturer_test.cpp LIBS modulix_decoding)
+modulix_add_test(memory_type_test PORTABLE SOURCES memory_type_test.cpp LIBS modulix_decoding)
