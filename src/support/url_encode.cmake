@@ -1,0 +1,1 @@
+modulix_module(url_encode SOURCES url_encode.cpp)
