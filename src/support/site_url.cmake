@@ -1,0 +1,1 @@
+modulix_module(site_url SOURCES site_url.cpp)

@@ -1,0 +1,1 @@
+modulix_add_test(site_url_test PORTABLE SOURCES site_url_test.cpp LIBS modulix_site_url)

@@ -1,0 +1,2 @@
+modulix_add_test(text_storage_test PORTABLE SOURCES text_storage_test.cpp LIBS modulix_text_storage)
+modulix_add_test(text_storage_win32_test WIN32 SOURCES text_storage_test.cpp LIBS modulix_text_storage)
