@@ -18,4 +18,7 @@ struct WmiClassTable {
   std::map<std::string, std::vector<WmiInstanceData>> classes;
 };
 
+// The provider serves the table as namespace "root\CIMV2" of the local machine ("localhost", "."
+// or empty) and answers the query "SELECT * FROM <class>" in language "WQL"; anything else fails
+// with WmiError, as does a property an instance lacks.
 std::shared_ptr<WmiProvider> MakeInMemoryProvider(WmiClassTable table);

@@ -63,6 +63,7 @@ class WmiProvider {
 };
 
 // The provider new connections use: the one set last, else the fixture file named by
-// MODULIX_WMI_FIXTURE, else the platform's own (COM on Windows; none elsewhere).
+// MODULIX_WMI_FIXTURE, else the platform's own (COM on Windows; none elsewhere). Setting null
+// returns to the fixture-or-platform choice, which is made afresh on every call.
 std::shared_ptr<WmiProvider> DefaultWmiProvider();
 void SetDefaultWmiProvider(std::shared_ptr<WmiProvider> provider);
