@@ -1,0 +1,3 @@
+#include "support/system_info.h"
+
+std::string BoolToYesNo(bool value) { return value ? "Yes" : "No"; }
