@@ -1,0 +1,2 @@
+modulix_module(img_btn
+  SOURCES img_btn_layout.cpp)

@@ -1,0 +1,1 @@
+modulix_add_test(img_btn_layout_test PORTABLE SOURCES img_btn_layout_test.cpp LIBS modulix_img_btn)
