@@ -1,0 +1,1 @@
+modulix_module(raster SOURCES raster.cpp)
