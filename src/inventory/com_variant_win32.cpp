@@ -26,7 +26,9 @@ PropertyValue TextValue(BSTR text) {
 // Types WMI does not normally deliver: take their text when COM can give one.
 PropertyValue OtherValue(const VARIANT& v) {
   ScopedVariant text;
-  if (FAILED(VariantChangeType(text.Put(), &v, 0, VT_BSTR))) return PropertyValue();
+  // The source is only read; the API just lacks the const.
+  VARIANT* source = const_cast<VARIANT*>(&v);
+  if (FAILED(VariantChangeType(text.Put(), source, 0, VT_BSTR))) return PropertyValue();
   return TextValue(text.Get().bstrVal);
 }
 

@@ -113,12 +113,25 @@ class ComServices : public WmiServices {
   std::shared_ptr<WmiObject> Get(const std::string& className) override {
     ScopedBstr path(className);
     ComPtr<IWbemClassObject> definition;
-    Check(services_->GetObject(path.Get(), 0, nullptr, definition.Put(), nullptr),
-          "IWbemServices::GetObject");
+    const HRESULT hr = services_->GetObject(path.Get(), 0, nullptr, definition.Put(), nullptr);
+    // Wine's WMI builds a class object only from an instance, so it reports a class with no
+    // instances as not found; a query that the class answers shows that it does exist.
+    if (hr == static_cast<HRESULT>(WBEM_E_NOT_FOUND) && ClassAnswersQueries(className)) {
+      return std::make_shared<ComObjectHolder>(ComPtr<IWbemClassObject>());
+    }
+    Check(hr, "IWbemServices::GetObject");
     return std::make_shared<ComObjectHolder>(std::move(definition));
   }
 
  private:
+  // A synchronous query (no return-immediately flag) fails at once for an unknown class.
+  bool ClassAnswersQueries(const std::string& className) {
+    ScopedBstr language("WQL"), query("SELECT * FROM " + className);
+    ComPtr<IEnumWbemClassObject> items;
+    return SUCCEEDED(services_->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY,
+                                          nullptr, items.Put()));
+  }
+
   ComPtr<IWbemServices> services_;
 };
 

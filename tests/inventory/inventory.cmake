@@ -1,0 +1,2 @@
+modulix_add_test(wmi_com_provider_win32_test WIN32 OWN_MAIN
+  SOURCES wmi_com_provider_win32_test.cpp LIBS modulix_inventory)
