@@ -56,14 +56,6 @@ class VendorRegistry : public ::testing::Test {
 };
 }  // namespace
 
-TEST(VendorKey, PathsAreTheMakersKeyUnlessRedirected) {
-  EXPECT_EQ(VendorKeyPath(), "SOFTWARE\\Tervane");
-  SetVendorKeyPath("SOFTWARE\\Elsewhere");
-  EXPECT_EQ(VendorKeyPath(), "SOFTWARE\\Elsewhere");
-  SetVendorKeyPath("");
-  EXPECT_EQ(VendorKeyPath(), "SOFTWARE\\Tervane");
-}
-
 TEST_F(VendorRegistry, WrittenValueReadsBackAndIsAString) {
   WriteVendorValue("Modulix", "C:\\Program Files\\Modulix\\Modulix.exe");
   EXPECT_EQ(ReadVendorValue("Modulix"), "C:\\Program Files\\Modulix\\Modulix.exe");

@@ -57,16 +57,6 @@ TEST(SystemInfo, BitnessAnswersForA64BitProcess) {
   }
 }
 
-TEST(SystemInfo, RedirectionSwitchesLeaveFileAccessWorking) {
-  SwitchWow64Redirection(true);
-  char folder[MAX_PATH] = {};
-  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-  const DWORD attributes = GetFileAttributesA((std::string(folder, length) + "\\kernel32.dll").c_str());
-  SwitchWow64Redirection(false);
-  SwitchWow64Redirection(false);  // switching on twice is harmless
-  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-}
-
 TEST(RunsAsAdministrator, AgreesWithTheSystemsOwnMembershipCheck) {
   Sid administrators(2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS);
   BOOL member = FALSE;
