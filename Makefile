@@ -1,0 +1,16 @@
+# make run   - install what is missing, build the Windows program and start it (under Wine).
+# make test  - install what is missing, build both trees and run every test, native and under Wine.
+# make bench - build and run the benchmarks (native, release build).
+.PHONY: run test bench bootstrap
+
+bootstrap:
+	@scripts/bootstrap
+
+run: bootstrap
+	@scripts/run
+
+test: bootstrap
+	@scripts/test
+
+bench: bootstrap
+	@scripts/bench

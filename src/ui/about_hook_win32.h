@@ -1,0 +1,3 @@
+#pragma once
+// Shows the About dialog modally, when the program has created it.
+void ShowAboutDialog();

@@ -1,0 +1,3 @@
+#include "ui/format_byte_size.h"
+
+std::string PlatformDecimalSeparator() { return "."; }

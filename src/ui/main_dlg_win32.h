@@ -1,0 +1,88 @@
+#pragma once
+// The main window: banner, system and memory groups, four slot panels, menu and timer.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TRunLog;
+class TFileGrabber;
+
+// Control identifiers of the main window.
+enum MainControlId : int {
+  kIdDriversBtn = 100,
+  kIdGetRam1 = 110,   // ..113
+  kIdGetSpec1 = 120,  // ..123
+  kIdList1 = 130,     // ..133
+  kIdScope = 140,
+  kIdQuit = 200,
+  kIdOpenLog = 201,
+  kIdAbout = 202,
+};
+constexpr UINT_PTR kMemTimerId = 1;
+constexpr UINT kMemTimerInterval = 1000;
+constexpr int kMainClientWidth = 751;
+constexpr int kMainClientHeight = 495;
+constexpr int kMainLeft = 198;
+constexpr int kMainTop = 179;
+
+class TMainDlg {
+ public:
+  using StartupAction = std::function<void(TMainDlg&)>;
+
+  // Creates the window, laid out and hidden. The start-up runs at the first activation.
+  static TMainDlg* Create(HINSTANCE instance, StartupAction startup);
+  ~TMainDlg();
+  HWND Handle() const { return Handle_; }
+  HACCEL Accelerators() const { return accelerators_; }
+  // Message-loop filter: accelerators and keyboard navigation. True when the message was used.
+  bool PreTranslate(MSG& msg);
+
+  // Components, by the names of the layout.
+  HWND top_pnl = nullptr, Image1 = nullptr, Label2 = nullptr, subtitle_lbl = nullptr;
+  HWND drivers_btn = nullptr;
+  HWND general_grp = nullptr, system_grp = nullptr, GroupBox2 = nullptr;
+  HWND slots_lbl = nullptr, curmem_lbl = nullptr, maxmem_lbl = nullptr;
+  HWND phyused_lbl = nullptr, phytot_lbl = nullptr, scope = nullptr;
+  std::array<HWND, 4> slot_grp{}, lst{}, getSpec_btn{}, getRAM_btn{};
+  HIMAGELIST ImageList96 = nullptr;
+  HMENU MainMenu1 = nullptr;
+
+  // Created by the start-up, released when the window is destroyed.
+  std::unique_ptr<TRunLog> FLog;
+  std::unique_ptr<TFileGrabber> FGrabber;
+
+  // Event handlers.
+  void AppEvtActivate();
+  void FormDestroy();
+  void Quit1Click();
+  void Openlogfile1Click();
+  void About1Click();
+  void Mem_tmrTimer();
+  void getRAM_btnClick();
+  void drivers_btnClick();
+  void getSpecClick(int panel);  // getSpec1_btnClick .. getSpec4_btnClick
+
+  bool Destroyed() const { return destroyed_; }
+
+ private:
+  TMainDlg() = default;
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id);
+  void OnSize(int clientWidth);
+  void CreateComponents();
+
+  HWND Handle_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  HFONT font_ = nullptr, boldFont_ = nullptr;
+  StartupAction activateHandler_;  // bound until the first activation
+  bool destroyed_ = false;
+  friend struct MainLayoutBuilder;
+};
+
+// The one main window of the process (null before creation and after destruction).
+extern TMainDlg* MainDlg;

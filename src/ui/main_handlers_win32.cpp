@@ -1,0 +1,16 @@
+// Menu handlers and the destroy handler of the main window.
+#include "support/file_grabber.h"
+#include "support/run_log.h"
+#include "ui/about_hook_win32.h"
+#include "ui/main_dlg_win32.h"
+
+void TMainDlg::FormDestroy() {
+  FLog.reset();
+  FGrabber.reset();
+}
+
+void TMainDlg::Openlogfile1Click() {
+  if (FLog) FLog->OpenLogFile();
+}
+
+void TMainDlg::About1Click() { ShowAboutDialog(); }

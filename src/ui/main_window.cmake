@@ -1,0 +1,15 @@
+# The Win32 shell of the program: everything of Modulix.exe but its entry point, so the tests can
+# link the same code.
+modulix_module(main_window
+  WIN32_SOURCES
+    banner_panel_win32.cpp error_box_win32.cpp main_dlg_win32.cpp main_handlers_win32.cpp
+    main_layout_win32.cpp main_menu_win32.cpp main_parts_win32.cpp pending_handlers_win32.cpp
+    program_start_win32.cpp startup_win32.cpp win_controls_win32.cpp
+  DEPS shell_open run_log
+  WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme)
+
+if(WIN32)
+  add_executable(Modulix WIN32 program_entry_win32.cpp res/modulix.rc)
+  target_link_libraries(Modulix PRIVATE modulix_main_window)
+  modulix_static_link(Modulix)
+endif()

@@ -1,0 +1,7 @@
+// Button and timer handlers whose features are not wired yet.
+#include "ui/main_dlg_win32.h"
+
+void TMainDlg::Mem_tmrTimer() {}
+void TMainDlg::getRAM_btnClick() {}
+void TMainDlg::drivers_btnClick() {}
+void TMainDlg::getSpecClick(int) {}

@@ -1,0 +1,27 @@
+#pragma once
+// Small factories for the standard controls of our windows.
+#include <windows.h>
+
+#include <string>
+
+// A static text whose width fits its caption in the given font (an auto-sized label).
+HWND CreateLabel(HWND parent, int x, int y, const std::string& caption, HFONT font);
+// Sets a label's caption and resizes it to fit.
+void SetLabelCaption(HWND label, const std::string& caption);
+
+// A group box that can hold controls: it forwards their notifications to the top window and
+// takes part in keyboard navigation.
+HWND CreateGroup(HWND parent, int x, int y, int width, int height, const std::string& caption,
+                 HFONT font);
+
+// A report-style list view with two columns, whole-row selection, no label editing.
+HWND CreateTwoColumnList(HWND parent, int id, int x, int y, int width, int height, HFONT font);
+
+// A plain push button.
+HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
+                      const std::string& caption, HFONT font, DWORD extraStyle = 0);
+
+// Forwards the notifications a container receives from its children to the top window.
+bool ForwardToTopWindow(HWND container, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+HFONT CreateWindowFont(bool bold);

@@ -1,0 +1,3 @@
+modulix_add_test(main_dlg_win32_test WIN32 SOURCES main_dlg_win32_test.cpp win32_test_support.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/res/modulix.rc
+  LIBS modulix_main_window OWN_MAIN)

@@ -1,0 +1,36 @@
+#include "win32_test_support.h"
+
+#include <vector>
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit,
+               const std::function<bool(MSG&)>& filter) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (filter && filter(msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+void PumpFor(std::chrono::milliseconds duration) {
+  PumpUntil([] { return false; }, duration);
+}
+
+std::string WindowText(HWND window) {
+  std::vector<char> text(GetWindowTextLengthA(window) + 1);
+  GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  return text.data();
+}
+
+RECT RectInParent(HWND window) {
+  RECT rc;
+  GetWindowRect(window, &rc);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Helpers for tests that create real windows under Wine.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+// Dispatches the thread's messages (through the program's own filter when given) until the
+// condition holds or the time is up. Returns the condition's last answer.
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit,
+               const std::function<bool(MSG&)>& filter = nullptr);
+void PumpFor(std::chrono::milliseconds duration);
+
+std::string WindowText(HWND window);
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
