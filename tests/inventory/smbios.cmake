@@ -1,0 +1,8 @@
+# The dump writer is shared with the report's tests.
+add_library(smbios_dump_writer STATIC smbios_dump_writer.cpp)
+target_include_directories(smbios_dump_writer PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+
+modulix_add_test(smbios_test PORTABLE
+  SOURCES smbios_table_test.cpp smbios_memory_test.cpp smbios_hostile_test.cpp
+          smbios_source_test.cpp
+  LIBS modulix_smbios smbios_dump_writer)
