@@ -2,14 +2,14 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 std::array<std::string, 5> SizeUnitNames = {"b.", "Kb.", "Mb.", "Gb.", "Tb."};
 
 namespace {
 constexpr std::int64_t kUnitFactor = 1024;
-constexpr int kLastLevel = 4;       // terabytes take any value
+constexpr int kLastLevel = 4;  // terabytes take any value
+constexpr std::size_t kByteFieldWidth = 4;
 constexpr int kSignificantDigits = 3;
 // From here on "%.3g" would round to 1000 and print "1e+03": the whole-number form takes over.
 constexpr double kWholeNumberFrom = 999.5;
@@ -46,10 +46,10 @@ std::string UserDecimalSeparator() {
 }
 
 std::string FormatByteSize(std::int64_t n) {
-  if (n < kUnitFactor) {
-    char text[48];
-    std::snprintf(text, sizeof(text), "%-4lld %s", static_cast<long long>(n), SizeUnitNames[0].c_str());
-    return text;
+  if (n < kUnitFactor) {  // "%-4u %s"
+    std::string number = std::to_string(n);
+    if (number.size() < kByteFieldWidth) number.append(kByteFieldWidth - number.size(), ' ');
+    return number + " " + SizeUnitNames[0];
   }
   double d = static_cast<double>(n) / kUnitFactor;
   int level = 1;
