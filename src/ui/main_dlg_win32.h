@@ -66,7 +66,23 @@ class TMainDlg {
   void drivers_btnClick();
   void getSpecClick(int panel);  // getSpec1_btnClick .. getSpec4_btnClick
 
+  // The slot scan: reads both WMI classes, logs every module and fills the panels.
+  void ScanSlots();
+
   bool Destroyed() const { return destroyed_; }
+
+  // While one is alive, destroying the window does not release the log and the downloader:
+  // code up the stack still uses them. The last scope to end releases them.
+  class BusyScope {
+   public:
+    explicit BusyScope(TMainDlg& dlg) : dlg_(dlg) { ++dlg_.busy_; }
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    TMainDlg& dlg_;
+  };
 
  private:
   TMainDlg() = default;
@@ -81,6 +97,9 @@ class TMainDlg {
   HFONT font_ = nullptr, boldFont_ = nullptr;
   StartupAction activateHandler_;  // bound until the first activation
   bool destroyed_ = false;
+  int busy_ = 0;
+  bool releasePending_ = false;
+  void ReleaseOwnedObjects();
   friend struct MainLayoutBuilder;
 };
 

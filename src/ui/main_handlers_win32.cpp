@@ -5,8 +5,21 @@
 #include "ui/main_dlg_win32.h"
 
 void TMainDlg::FormDestroy() {
+  if (busy_ > 0) {
+    releasePending_ = true;
+    return;
+  }
+  ReleaseOwnedObjects();
+}
+
+void TMainDlg::ReleaseOwnedObjects() {
+  releasePending_ = false;
   FLog.reset();
   FGrabber.reset();
+}
+
+TMainDlg::BusyScope::~BusyScope() {
+  if (--dlg_.busy_ == 0 && dlg_.releasePending_) dlg_.ReleaseOwnedObjects();
 }
 
 void TMainDlg::Openlogfile1Click() {

@@ -2,6 +2,3 @@
 #include "ui/main_dlg_win32.h"
 
 void TMainDlg::Mem_tmrTimer() {}
-void TMainDlg::getRAM_btnClick() {}
-void TMainDlg::drivers_btnClick() {}
-void TMainDlg::getSpecClick(int) {}

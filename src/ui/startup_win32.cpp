@@ -1,5 +1,67 @@
+// The one-time start-up of the main window, in its fixed order.
 #include "ui/startup_win32.h"
 
-#include "ui/main_dlg_win32.h"
+#include <cstdlib>
+#include <memory>
+#include <string>
 
-void RunStartupSequence(TMainDlg&) {}
+#include "support/file_grabber.h"
+#include "support/file_utils.h"
+#include "support/registry.h"
+#include "support/run_log.h"
+#include "support/site_url.h"
+#include "support/system_info.h"
+#include "support/text_convert.h"
+#include "ui/app_title.h"
+#include "ui/banner_panel_win32.h"
+#include "ui/format_byte_size.h"
+#include "ui/main_dlg_win32.h"
+#include "ui/startup_texts.h"
+
+namespace {
+
+constexpr int kInfo = 1;
+constexpr int kLogMaxLines = 10000;
+
+std::string FirstArgument() { return __argc > 1 ? std::string(__argv[1]) : std::string(); }
+
+void LogSystemFacts(TRunLog& log, const std::string& program, const std::string& caption) {
+  log.Add("Starting", kInfo);
+  log.Add(program, kInfo);
+  log.Add(caption, kInfo);
+  log.Add("Windows : " + GetWindowsVersionName(), kInfo);
+  log.Add("64Bits : " + BoolToYesNo(IsWindows64Bit()), kInfo);
+  log.Add("Administrator : " + BoolToYesNo(RunsAsAdministrator()), kInfo);
+  if (__argc > 1) log.Add(FirstArgument(), kInfo);
+}
+
+void CaptionEmptySlotButtons(TMainDlg& dlg) {
+  SetWindowTextA(dlg.getRAM_btn[0], kEmptySlotCaption);
+  std::string caption(GetWindowTextLengthA(dlg.getRAM_btn[0]) + 1, '\0');
+  GetWindowTextA(dlg.getRAM_btn[0], caption.data(), static_cast<int>(caption.size()));
+  for (int i = 1; i < 4; ++i) SetWindowTextA(dlg.getRAM_btn[i], caption.c_str());
+}
+
+}  // namespace
+
+void RunStartupSequence(TMainDlg& dlg) {
+  // Quitting while the download waits destroys the window inside it; the guard keeps the log
+  // and the downloader alive until we are back here, and the steps after the download are
+  // skipped.
+  TMainDlg::BusyScope busy(dlg);
+  const std::wstring programW = GetProgramPath();
+  const std::string program = WideToAnsi(programW);
+  WriteVendorValue(kApplicationTitle, program);
+  const std::string caption = StartupCaption(WideToAnsi(GetFileVersionText(programW)));
+  SetWindowTextA(dlg.Handle(), caption.c_str());
+  RepaintBannerBackground(dlg.top_pnl);
+  const std::string folder = WideToAnsi(GetUserDataFolder(programW, kApplicationTitleW));
+  dlg.FLog = std::make_unique<TRunLog>(folder + kApplicationTitle + ".log", false, kLogMaxLines);
+  LogSystemFacts(*dlg.FLog, program, caption);
+  SetStartupSizeUnitNames();
+  CaptionEmptySlotButtons(dlg);
+  dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());
+  dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + kLinksFileName, dlg.Handle());
+  if (dlg.Destroyed()) return;
+  dlg.ScanSlots();
+}

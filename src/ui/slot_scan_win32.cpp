@@ -1,0 +1,16 @@
+// The slot scan of the main window: read both classes, log every module, fill the panels.
+#include "inventory/physical_memory.h"
+#include "inventory/physical_memory_array.h"
+#include "support/run_log.h"
+#include "ui/main_dlg_win32.h"
+#include "ui/slot_panels_win32.h"
+#include "ui/slot_scan.h"
+
+void TMainDlg::ScanSlots() {
+  TWin32_PhysicalMemory modules(true);
+  TWin32_PhysicalMemoryArray arrays(true);
+  const SlotScanState state = ComputeSlotScan(arrays, modules, [this](const std::string& line) {
+    if (FLog) FLog->Add(line, 1);
+  });
+  ApplySlotScan(*this, state);
+}
