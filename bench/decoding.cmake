@@ -1,0 +1,1 @@
+modulix_add_bench(decoding_bench SOURCES decoding_bench.cpp LIBS modulix_decoding)
