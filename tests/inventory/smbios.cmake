@@ -6,3 +6,8 @@ modulix_add_test(smbios_test PORTABLE
   SOURCES smbios_table_test.cpp smbios_memory_test.cpp smbios_hostile_test.cpp
           smbios_source_test.cpp
   LIBS modulix_smbios smbios_dump_writer)
+
+# Debian's dmidecode reads the same dumps as a peer.
+modulix_add_test(smbios_dmidecode_test PORTABLE
+  SOURCES smbios_dmidecode_test.cpp
+  LIBS modulix_smbios modulix_decoding smbios_dump_writer)
