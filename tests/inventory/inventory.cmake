@@ -1,2 +1,7 @@
 modulix_add_test(wmi_com_provider_win32_test WIN32 OWN_MAIN
   SOURCES wmi_com_provider_win32_test.cpp LIBS modulix_inventory)
+modulix_add_test(inventory_converters_test PORTABLE SOURCES converters_test.cpp
+  LIBS modulix_inventory)
+modulix_add_test(inventory_wmi_class_test PORTABLE SOURCES wmi_class_test.cpp
+  LIBS modulix_inventory)
+modulix_add_test(inventory_readers_test PORTABLE SOURCES readers_test.cpp LIBS modulix_inventory)
