@@ -1,0 +1,5 @@
+modulix_add_test(http_unit_test PORTABLE
+  SOURCES md4_test.cpp md5_test.cpp hmac_md5_test.cpp base64_test.cpp ntlm_test.cpp digest_auth_test.cpp
+          http_auth_challenge_test.cpp http_url_test.cpp http_request_test.cpp http_response_test.cpp
+          http_proxy_auth_test.cpp
+  LIBS modulix_http)
