@@ -1,0 +1,1 @@
+modulix_add_test(memory_panel_test PORTABLE SOURCES memory_panel_test.cpp LIBS modulix_memory_panel)
