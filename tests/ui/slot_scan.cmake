@@ -1,0 +1,1 @@
+modulix_add_test(slot_scan_test PORTABLE SOURCES slot_scan_test.cpp LIBS modulix_slot_scan)
