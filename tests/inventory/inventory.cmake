@@ -5,3 +5,5 @@ modulix_add_test(inventory_converters_test PORTABLE SOURCES converters_test.cpp
 modulix_add_test(inventory_wmi_class_test PORTABLE SOURCES wmi_class_test.cpp
   LIBS modulix_inventory)
 modulix_add_test(inventory_readers_test PORTABLE SOURCES readers_test.cpp LIBS modulix_inventory)
+modulix_add_test(inventory_fixture_test PORTABLE SOURCES json_fixture_provider_test.cpp
+  LIBS modulix_inventory)
