@@ -3,3 +3,9 @@ modulix_add_test(http_unit_test PORTABLE
           http_auth_challenge_test.cpp http_url_test.cpp http_request_test.cpp http_response_test.cpp
           http_proxy_auth_test.cpp
   LIBS modulix_http)
+modulix_add_test(http_client_test PORTABLE
+  SOURCES http_client_test.cpp http_test_server.cpp
+  LIBS modulix_http)
+modulix_add_test(http_proxy_test PORTABLE
+  SOURCES http_proxy_test.cpp http_test_server.cpp
+  LIBS modulix_http)
