@@ -1,0 +1,82 @@
+#include "cli/report_model.h"
+
+#include "cli/report_names.h"
+#include "inventory/converters.h"
+
+const std::vector<std::string> kReportRawProperties = {
+    "DeviceLocator", "BankLabel",        "Capacity", "Manufacturer",
+    "PartNumber",    "SerialNumber",     "MemoryType", "SMBIOSMemoryType",
+    "Speed",         "ConfiguredClockSpeed", "FormFactor"};
+
+namespace {
+
+const char* const kTypeRatingSeparator = " / ";
+
+// A number the source delivered (as integer or as decimal text); none for null or rubbish.
+std::optional<int64_t> NumberOf(const PropertyValue& v) {
+  if (v.IsNull() || v.IsEmpty()) return std::nullopt;
+  try {
+    return ValueToInt64(v);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<int64_t> Positive(std::optional<int64_t> v) {
+  return v && *v > 0 ? v : std::nullopt;
+}
+
+std::string FormFactorName(std::optional<int64_t> smbios, std::optional<int64_t> wmi) {
+  std::string name = smbios ? SmbiosFormFactorName(static_cast<uint8_t>(*smbios))
+                            : wmi ? WmiFormFactorName(static_cast<uint16_t>(*wmi)) : "";
+  return name == "Unknown" ? "" : name;
+}
+
+bool IsSoldered(std::optional<int64_t> smbiosFormFactor, std::optional<int64_t> smbiosType) {
+  return (smbiosFormFactor && IsSolderedFormFactor(static_cast<uint8_t>(*smbiosFormFactor))) ||
+         (smbiosType && IsLowPowerMemoryType(static_cast<uint8_t>(*smbiosType)));
+}
+
+ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory& modules) {
+  auto prop = [&](const char* name) { return modules.PropertyValueAt(name, facts.index); };
+  ModuleReport m;
+  m.index = facts.index;
+  m.panel = facts.rows;
+  for (const std::string& name : kReportRawProperties) m.raw.emplace_back(name, prop(name.c_str()));
+  m.capacityBytes = NumberOf(prop("Capacity"));
+  m.speed = Positive(NumberOf(prop("Speed")));
+  m.configuredSpeed = Positive(NumberOf(prop("ConfiguredClockSpeed")));
+  std::optional<int64_t> smbiosFormFactor = NumberOf(prop("SMBIOSFormFactor"));
+  m.formFactor = FormFactorName(smbiosFormFactor, NumberOf(prop("FormFactor")));
+  m.dataWidth = Positive(NumberOf(prop("DataWidth")));
+  m.totalWidth = Positive(NumberOf(prop("TotalWidth")));
+  m.voltageMillivolts = Positive(NumberOf(prop("ConfiguredVoltage")));
+  m.bankLabel = ValueToString(prop("BankLabel"));
+  const std::string& type = facts.rows.size() > 4 ? facts.rows[4].second : std::string();
+  m.typeName = type.substr(0, type.find(kTypeRatingSeparator));
+  m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(prop("SMBIOSMemoryType"))));
+  return m;
+}
+
+}  // namespace
+
+MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiProvider> provider,
+                               std::optional<std::vector<std::string>> emptySlots) {
+  TWin32_PhysicalMemory modules(true, provider);
+  TWin32_PhysicalMemoryArray arrays(true, provider);
+  if (modules.Count() < 0) throw InventoryError("cannot read the WMI class Win32_PhysicalMemory");
+  SlotScanState scan = ComputeSlotScan(arrays, modules, [](const std::string&) {});
+  MemoryReport report;
+  report.source = source;
+  report.slotsLabel = scan.slotsLabel;
+  report.maxmemLabel = scan.maxmemLabel;
+  report.curmemLabel = scan.curmemLabel;
+  report.slots = scan.slots;
+  report.maximumGB = scan.maximumGB;
+  report.installedBytes = scan.totalBytes;
+  report.currentGB = scan.totalBytes / 1024 / 1024 / 1024;
+  for (const ModuleFacts& facts : scan.modules) report.modules.push_back(ReportModule(facts, modules));
+  report.emptySlots = std::move(emptySlots);
+  report.upgrade = ComputeUpgrade(report);
+  return report;
+}

@@ -1,0 +1,66 @@
+#include "cli/report_options.h"
+
+const char* const kReportUsage =
+    "Usage: modulix-report [--json] [--smbios FILE | --fixture FILE]\n"
+    "Reports the memory of this computer: number of slots, maximum and current memory, and\n"
+    "for every module its slot, capacity, manufacturer, model, type and serial number.\n"
+    "\n"
+    "  --json          write one JSON object (UTF-8) instead of the table\n"
+    "  --smbios FILE   read the SMBIOS tables from FILE, written by 'dmidecode --dump-bin FILE'\n"
+    "                  or copied from /sys/firmware/dmi/tables/DMI; FILE '-' reads this\n"
+    "                  computer's firmware tables\n"
+    "  --fixture FILE  read the WMI classes from a JSON fixture file\n"
+    "  --help          show this text\n"
+    "\n"
+    "Without a source the report reads WMI on Windows and /sys/firmware/dmi/tables on Linux.\n"
+    "Exit status: 0 report written, 1 memory inventory not readable, 2 usage error.\n";
+
+namespace {
+
+// "--name=value" or "--name value": the value, advancing i past it.
+bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name,
+               std::string& value) {
+  const std::string& arg = args[i];
+  if (arg.rfind(name + "=", 0) == 0) {
+    value = arg.substr(name.size() + 1);
+  } else if (arg == name) {
+    if (i + 1 >= args.size()) throw UsageError("option " + name + " needs a FILE");
+    value = args[++i];
+  } else {
+    return false;
+  }
+  if (value.empty()) throw UsageError("option " + name + " needs a FILE");
+  return true;
+}
+
+void SetSource(ReportOptions& options, ReportSource source, std::string file) {
+  if (options.source != ReportSource::Default) {
+    throw UsageError("give one source only: --smbios FILE or --fixture FILE");
+  }
+  options.source = source;
+  options.file = std::move(file);
+}
+
+}  // namespace
+
+ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
+  ReportOptions options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string file;
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (TakeValue(args, i, "--smbios", file)) {
+      SetSource(options, ReportSource::Smbios, file);
+    } else if (TakeValue(args, i, "--fixture", file)) {
+      SetSource(options, ReportSource::Fixture, file);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw UsageError("unknown option " + arg);
+    } else {
+      throw UsageError("unexpected argument " + arg);
+    }
+  }
+  return options;
+}

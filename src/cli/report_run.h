@@ -1,0 +1,12 @@
+#pragma once
+// modulix-report from its arguments to its outputs and exit code, without a process around it.
+#include <ostream>
+#include <string>
+#include <vector>
+
+constexpr int kExitReportWritten = 0;
+constexpr int kExitInventoryUnreadable = 1;
+constexpr int kExitUsage = 2;
+
+// args excludes the program name.
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

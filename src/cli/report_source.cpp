@@ -1,0 +1,67 @@
+#include "cli/report_source.h"
+
+#include "inventory/json_fixture_provider.h"
+#include "inventory/smbios_memory.h"
+
+namespace {
+
+const char* const kDumpRemedy =
+    "pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI";
+const char* const kFirmwareFile = "-";
+
+std::string CannotRead(const SmbiosReadError& e, const char* remedy) {
+  return "cannot read " + e.File() + ": " + e.Reason() + "; " + remedy;
+}
+
+LoadedInventory FromSmbiosFile(const std::string& file) {
+  if (file == kFirmwareFile) {
+    try {
+      SmbiosTable table = LoadFirmwareSmbios();
+      return InventoryFromSmbios(table, "the firmware tables");
+    } catch (const SmbiosReadError& e) {
+      throw SourceError(CannotRead(e, kFirmwareTablesRemedy));
+    }
+  }
+  try {
+    return InventoryFromSmbios(LoadSmbiosDumpFile(file), file);
+  } catch (const SmbiosReadError& e) {
+    throw SourceError(CannotRead(e, kDumpRemedy));
+  }
+}
+
+LoadedInventory FromFixture(const std::string& file) {
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = ReadSmbiosFile(file);  // any small file; the name says what it was written for
+  } catch (const SmbiosReadError& e) {
+    throw SourceError("cannot read " + e.File() + ": " + e.Reason());
+  }
+  try {
+    WmiClassTable table = ParseWmiFixture(std::string(bytes.begin(), bytes.end()));
+    return {"fixture", MakeInMemoryProvider(std::move(table)), std::nullopt, ""};
+  } catch (const std::exception& e) {
+    throw SourceError(file + " is not a WMI fixture: " + e.what());
+  }
+}
+
+}  // namespace
+
+LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
+  SmbiosMemoryInventory inv = MapSmbiosMemory(table);
+  LoadedInventory loaded{"smbios", MakeInMemoryProvider(std::move(inv.classes)),
+                         std::move(inv.emptySlots), ""};
+  if (!table.cutShort.empty()) {
+    loaded.warning = file + ": the table ends early (" + table.cutShort +
+                     "); the report covers the structures before it";
+  }
+  return loaded;
+}
+
+LoadedInventory LoadInventory(const ReportOptions& options) {
+  switch (options.source) {
+    case ReportSource::Smbios: return FromSmbiosFile(options.file);
+    case ReportSource::Fixture: return FromFixture(options.file);
+    case ReportSource::Default: break;
+  }
+  return LoadDefaultInventory();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Where the report's inventory comes from: WMI, SMBIOS tables, or a JSON fixture, all served to
+// the readers as WMI classes.
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/report_options.h"
+#include "inventory/smbios_source.h"
+#include "inventory/wmi_provider.h"
+
+struct LoadedInventory {
+  std::string source;  // "wmi", "smbios" or "fixture"
+  std::shared_ptr<WmiProvider> provider;
+  std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
+  std::string warning;  // a partial read: what was cut off, where
+};
+
+// The inventory cannot be read; the message is the whole line for the user: what, why, and
+// what to do about it.
+class SourceError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Raises SourceError.
+LoadedInventory LoadInventory(const ReportOptions& options);
+
+// SMBIOS tables as an inventory; a table cut short gives a warning naming the file.
+LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);
+
+// Per platform: WMI on Windows, the kernel's SMBIOS tables on Linux. Raises SourceError.
+LoadedInventory LoadDefaultInventory();
+// Per platform: the remedy named when the firmware's own tables cannot be read.
+extern const char* const kFirmwareTablesRemedy;
