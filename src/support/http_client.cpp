@@ -81,7 +81,8 @@ void THttpClient::Get() {
   FStatusCode = result.StatusCode;
   FReasonPhrase = result.ReasonPhrase;
   FLastUrl = result.Url;
-  if (FOnRequestDone) FOnRequestDone(this, THttpRequestType::Get, result.ErrorCode);
+  const THttpRequestDone onDone = FOnRequestDone;  // the handler may destroy this client
+  if (onDone) onDone(this, THttpRequestType::Get, result.ErrorCode);
   if (busy.ClientGone()) return;
   RaiseOnFailure(result.ErrorCode);
 }
