@@ -15,15 +15,28 @@ constexpr std::string_view kLevelNames[] = {"Verbose", "Info", "Error"};
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kTempSuffix = ".tmp";  // beside the log, so the move stays on one disk
 
-std::string TwoDigits(int value) {
+void AppendTwoDigits(std::string& out, int value) {
   const int last = (value % 100 + 100) % 100;  // the year's last two digits
-  return {static_cast<char>('0' + last / 10), static_cast<char>('0' + last % 10)};
+  out += static_cast<char>('0' + last / 10);
+  out += static_cast<char>('0' + last % 10);
 }
 
+// "[yy-mm-dd hh:mm:ss]", built by appending (chains of + trip a false GCC 12 -Wrestrict warning).
 std::string FormatTimeStamp(const RunLogTime& t, const std::string& separator) {
-  return "[" + TwoDigits(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " +
-         TwoDigits(t.hour) + separator + TwoDigits(t.minute) + separator + TwoDigits(t.second) +
-         "]";
+  std::string stamp = "[";
+  AppendTwoDigits(stamp, t.year);
+  stamp += '-';
+  AppendTwoDigits(stamp, t.month);
+  stamp += '-';
+  AppendTwoDigits(stamp, t.day);
+  stamp += ' ';
+  AppendTwoDigits(stamp, t.hour);
+  stamp += separator;
+  AppendTwoDigits(stamp, t.minute);
+  stamp += separator;
+  AppendTwoDigits(stamp, t.second);
+  stamp += ']';
+  return stamp;
 }
 
 std::string FormatEntry(int32_t level, const std::string& text) {

@@ -63,7 +63,11 @@ bool PlatformWriteNewFile(const std::string& path, const std::string& bytes) {
   return file.Close();
 }
 
+// Windows refuses to replace a read-only file; Wine (run as root) does not, so ask first. A log
+// the user made read-only keeps its content, as when it was written in place.
 bool PlatformMoveOver(const std::string& from, const std::string& to) {
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   return MoveFileExA(from.c_str(), to.c_str(), kMoveFlags) != FALSE;
 }
 

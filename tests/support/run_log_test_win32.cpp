@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -48,14 +49,11 @@ class ScopedTimeSeparator {
   bool FChanged = false;
 };
 
-std::string TwoDigits(int value) {
-  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
 std::string StampOf(const SYSTEMTIME& t, const std::string& separator) {
-  return "[" + TwoDigits(t.wYear % 100) + "-" + TwoDigits(t.wMonth) + "-" + TwoDigits(t.wDay) +
-         " " + TwoDigits(t.wHour) + separator + TwoDigits(t.wMinute) + separator +
-         TwoDigits(t.wSecond) + "]";
+  char stamp[64];
+  snprintf(stamp, sizeof stamp, "[%02d-%02d-%02d %02d%s%02d%s%02d]", t.wYear % 100, t.wMonth,
+           t.wDay, t.wHour, separator.c_str(), t.wMinute, separator.c_str(), t.wSecond);
+  return stamp;
 }
 
 class RunLogWin32Test : public ::testing::Test {
