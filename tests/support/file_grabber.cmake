@@ -1,3 +1,7 @@
 modulix_add_test(file_grabber_test PORTABLE
   SOURCES file_grabber_test.cpp http_test_server.cpp
   LIBS modulix_file_grabber)
+# Starts Debian's squid on a loopback port; skipped where squid is missing.
+modulix_add_test(file_grabber_squid_test PORTABLE
+  SOURCES file_grabber_squid_posix_test.cpp http_test_server.cpp
+  LIBS modulix_file_grabber TIMEOUT 120)
