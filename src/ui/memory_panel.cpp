@@ -13,4 +13,5 @@ void ConfigureMemoryScope(TSimScope& scope) {
   if (scope.Lines().Count() == 0) scope.Lines().Add();
   scope.Loaded();
   scope.RedrawAll();
+  scope.RefreshDisplay(false);  // shows it at once when the scope has a window
 }
