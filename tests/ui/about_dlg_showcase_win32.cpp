@@ -47,7 +47,7 @@ LRESULT CALLBACK ShowcaseProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
 
 // Visual styles off for one window: the classic look, whatever the desktop's theme.
 BOOL CALLBACK TurnThemeOff(HWND window, LPARAM) {
-  SetWindowTheme(window, L"", L"");
+  SetWindowTheme(window, L" ", L" ");
   return TRUE;
 }
 
