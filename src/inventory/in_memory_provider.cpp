@@ -39,9 +39,16 @@ class TablePropertySet : public WmiPropertySet {
     return names;
   }
 
+  // Callers ask for the properties in their enumeration order, so the search starts after the
+  // last one found and usually hits at once.
   PropertyValue Value(const std::string& name) override {
-    for (const auto& [propertyName, value] : data_) {
-      if (SameTextAscii(propertyName, name)) return value;
+    const size_t count = data_.size();
+    size_t at = next_ < count ? next_ : 0;
+    for (size_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
+      if (SameTextAscii(data_[at].first, name)) {
+        next_ = at + 1;
+        return data_[at].second;
+      }
     }
     throw WmiError("Not found: property " + name);
   }
@@ -49,6 +56,7 @@ class TablePropertySet : public WmiPropertySet {
  private:
   SharedTable table_;  // keeps data_ alive
   const WmiInstanceData& data_;
+  size_t next_ = 0;
 };
 
 class TableInstance : public WmiInstance {

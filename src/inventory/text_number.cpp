@@ -50,6 +50,7 @@ std::optional<bool> ParseBooleanWord(std::string_view text) {
 
 bool SameTextAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // names mostly come in the same case
   for (size_t i = 0; i < a.size(); ++i) {
     if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
   }

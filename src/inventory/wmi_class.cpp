@@ -1,5 +1,6 @@
 #include "inventory/wmi_class.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "inventory/text_number.h"
@@ -93,9 +94,16 @@ int32_t TWmiClass::IndexOfValue(const std::string& PropertyName,
   return static_cast<size_t>(at) < values.size() ? values[at] : ::PropertyValue::Null();
 }
 
+// A reader asks for its fields in a fixed order that mostly follows the order WMI enumerates
+// them in, so the search starts after the last name found and usually hits within a step or two.
 int32_t TWmiClass::NameIndex(const std::string& Name) const {
-  for (size_t i = 0; i < FPropertyNames.size(); ++i) {
-    if (SameTextAscii(FPropertyNames[i], Name)) return static_cast<int32_t>(i);
+  const size_t count = FPropertyNames.size();
+  size_t at = FNextName < count ? FNextName : 0;
+  for (size_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
+    if (SameTextAscii(FPropertyNames[at], Name)) {
+      FNextName = at + 1;
+      return static_cast<int32_t>(at);
+    }
   }
   return -1;
 }

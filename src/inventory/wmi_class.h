@@ -70,6 +70,7 @@ class TWmiClass {
   ::PropertyValue FClassObject;
   bool FActive = false;
   std::vector<std::string> FPropertyNames;
+  mutable size_t FNextName = 0;  // where the next name lookup starts
   std::vector<TDataWmiClass> FRows;
   int32_t FCurrentIndex = -1;
 };

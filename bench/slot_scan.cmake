@@ -1,0 +1,1 @@
+modulix_add_bench(slot_scan_bench SOURCES slot_scan_bench.cpp LIBS modulix_slot_scan)
