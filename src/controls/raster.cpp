@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 // GDI refuses coordinates beyond 27 bits; clamping there keeps the line arithmetic in 64 bits.
@@ -95,10 +96,24 @@ void TRaster::DrawMajorAxis(std::int64_t major0, std::int64_t minor0, std::int64
   }
   first = std::max<std::int64_t>(first, 0);
   last = std::min(last, length);
+  if (first >= last) return;
   const std::int64_t direction = dMajor > 0 ? 1 : -1;
+  if (dMinor == 0)
+    return DrawStraightRun(major0 + direction * first, major0 + direction * (last - 1), minor0, xMajor);
   for (std::int64_t i = first; i < last; ++i) {
     const std::int64_t major = major0 + direction * i;
     const std::int64_t minor = minor0 + CeilDiv(2 * dMinor * i - length, 2 * length);
+    if (xMajor)
+      Plot(major, minor);
+    else
+      Plot(minor, major);
+  }
+}
+
+// Grid and base lines are straight: their pixels are a run along one axis, filled directly.
+void TRaster::DrawStraightRun(std::int64_t from, std::int64_t to, std::int64_t minor, bool xMajor) {
+  if (from > to) std::swap(from, to);
+  for (std::int64_t major = from; major <= to; ++major) {
     if (xMajor)
       Plot(major, minor);
     else

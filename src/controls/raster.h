@@ -47,6 +47,7 @@ class TRaster {
   }
   void DrawMajorAxis(std::int64_t major0, std::int64_t minor0, std::int64_t dMajor,
                      std::int64_t dMinor, bool xMajor);
+  void DrawStraightRun(std::int64_t from, std::int64_t to, std::int64_t minor, bool xMajor);
 
   int FWidth = 0;
   int FHeight = 0;
