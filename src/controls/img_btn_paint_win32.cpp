@@ -70,6 +70,8 @@ RECT TCustomImageButton::PaintFrame(const TDrawState& s, HTHEME theme) {
 RECT TCustomImageButton::PaintThemedFrame(const TDrawState& s, HTHEME theme) {
   const int state = ThemeState(s.enabled, s.down, MouseInControl(), s.focused);
   RECT item = s.item;
+  // Some parents (a group box under Wine) paint no background when asked: start from the face.
+  FillSolid(s.dc, item, FaceColor());
   DrawThemeParentBackground(Handle(), s.dc, &item);
   const bool framed = !FFlat || MouseInControl() || s.focused;
   if (FMustDrawButtonFrame && framed)

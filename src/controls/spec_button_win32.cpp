@@ -70,6 +70,7 @@ void TSpecButton::PaintFrame(HDC dc, const RECT& r, bool enabled, bool down, boo
   TThemeData theme(Handle(), L"BUTTON");
   if (theme) {
     RECT item = r;
+    FillSolid(dc, r, GetSysColor(COLOR_BTNFACE));  // for a parent that paints no background
     DrawThemeParentBackground(Handle(), dc, &item);
     if (framed)
       DrawThemeBackground(theme.Get(), dc, BP_PUSHBUTTON, ThemeState(enabled, down, MouseInControl()),

@@ -32,7 +32,11 @@ class ImgBtnTest : public ::testing::Test {
   }
 
   TImgBtn* EmptySlotButton(bool classic) {
-    TImgBtn* b = TImgBtn::Create(FHost.Handle(), kEmptySlotId, 8, 16, 345, 137, kEmptySlotCaption);
+    // In its slot's group box, as in the main window.
+    HWND group = CreateWindowExA(0, "BUTTON", "Slot 1", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 8, 8,
+                                 361, 161, FHost.Handle(), nullptr, nullptr, nullptr);
+    if (classic) MakeClassic(group);
+    TImgBtn* b = TImgBtn::Create(group, kEmptySlotId, 8, 16, 345, 137, kEmptySlotCaption);
     b->SetFont(FHost.Font());
     b->SetFlat(true);
     b->SetWordWrap(false);
@@ -96,7 +100,7 @@ TEST_F(ImgBtnTest, FlatButtonShowsItsFrameOnlyWhileHoveredOrFocused) {
     if (classic) {
       EXPECT_TRUE(RaisedFrame(focused));
     }
-    DestroyWindow(b->Handle());
+    FHost.Reset();
   }
 }
 
@@ -119,7 +123,7 @@ TEST_F(ImgBtnTest, PressingShiftsTheContentUnlessDisabledDrawDown) {
     const RECT still = TCapture(b->Handle()).Extent(inside, Face());
     EXPECT_EQ(still.left, rest.left);
     EXPECT_EQ(still.top, rest.top);
-    DestroyWindow(b->Handle());
+    FHost.Reset();
   }
 }
 
