@@ -2,11 +2,28 @@
 
 #include <array>
 
+namespace {
+
+constexpr std::array<std::pair<int64_t, const char*>, 3> kUnits = {
+    {{int64_t{1} << 30, " GB"}, {int64_t{1} << 20, " MB"}, {int64_t{1} << 10, " KB"}}};
+
+}  // namespace
+
 std::string ExactSizeText(int64_t bytes) {
-  constexpr std::array<std::pair<int64_t, const char*>, 3> kUnits = {
-      {{int64_t{1} << 30, " GB"}, {int64_t{1} << 20, " MB"}, {int64_t{1} << 10, " KB"}}};
   for (auto [unit, name] : kUnits) {
     if (bytes != 0 && bytes % unit == 0) return std::to_string(bytes / unit) + name;
+  }
+  return std::to_string(bytes) + " bytes";
+}
+
+std::string ApproximateSizeText(int64_t bytes) {
+  for (auto [unit, name] : kUnits) {
+    if (bytes >= unit) {
+      int64_t tenths = bytes / (unit / 1024) * 10 / 1024;  // unit / 1024 keeps it in 64 bits
+      std::string text = std::to_string(tenths / 10);
+      if (tenths % 10) text += "." + std::to_string(tenths % 10);
+      return text + name;
+    }
   }
   return std::to_string(bytes) + " bytes";
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/report_facts.h"
-#include "cli/report_text.h"
+#include "cli/report_terminal.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ size_t BreakAt(const std::string& s, size_t width) {
 void Row(std::string& out, const std::string& label, std::string value) {
   std::string lead = std::string(kIndent, ' ') + label;
   lead.resize(std::max(lead.size() + 1, kIndent + kLabelWidth), ' ');
-  value = Printable(value);
+  value = TerminalText(value);
   do {
     size_t cut = value.size() > kValueWidth ? BreakAt(value, kValueWidth) : value.size();
     out += lead + value.substr(0, cut) + "\n";
@@ -60,7 +60,7 @@ void EmptySlots(std::string& out, const MemoryReport& r) {
   }
   std::string names;
   for (const std::string& name : *r.emptySlots) names += (names.empty() ? "" : ", ") + name;
-  Line(out, names.empty() ? "none" : Printable(names));
+  Line(out, names.empty() ? "none" : TerminalText(names));
 }
 
 std::string NewModuleText(const UpgradeSummary& u) {
@@ -72,8 +72,10 @@ std::string NewModuleText(const UpgradeSummary& u) {
 
 std::string AddableText(const UpgradeSummary& u) {
   if (!u.addableBytes) return "unknown (no usable maximum reported)";
-  std::string text = ExactSizeText(*u.addableBytes);
-  if (u.perFreeSlotBytes) return text + ", " + ExactSizeText(*u.perFreeSlotBytes) + " per free slot";
+  std::string text = ApproximateSizeText(*u.addableBytes);
+  if (u.perFreeSlotBytes) {
+    return text + ", " + ApproximateSizeText(*u.perFreeSlotBytes) + " per free slot";
+  }
   return *u.addableBytes > 0 && u.freeSlots == 0 ? text + " by replacing modules" : text;
 }
 

@@ -2,17 +2,19 @@
 
 const char* const kReportUsage =
     "Usage: modulix-report [--json] [--smbios FILE | --fixture FILE]\n"
-    "Reports the memory of this computer: number of slots, maximum and current memory, and\n"
-    "for every module its slot, capacity, manufacturer, model, type and serial number.\n"
+    "Reports this computer's memory: number of slots, maximum and current memory,\n"
+    "and for every module its slot, capacity, maker, model, type and serial number.\n"
     "\n"
     "  --json          write one JSON object (UTF-8) instead of the table\n"
-    "  --smbios FILE   read the SMBIOS tables from FILE, written by 'dmidecode --dump-bin FILE'\n"
-    "                  or copied from /sys/firmware/dmi/tables/DMI; FILE '-' reads this\n"
+    "  --smbios FILE   read the SMBIOS tables from FILE, written by\n"
+    "                  'dmidecode --dump-bin FILE' or copied from\n"
+    "                  /sys/firmware/dmi/tables/DMI; FILE '-' reads this\n"
     "                  computer's firmware tables\n"
     "  --fixture FILE  read the WMI classes from a JSON fixture file\n"
     "  --help          show this text\n"
     "\n"
-    "Without a source the report reads WMI on Windows and /sys/firmware/dmi/tables on Linux.\n"
+    "Without a source the report reads WMI on Windows and the SMBIOS tables in\n"
+    "/sys/firmware/dmi/tables on Linux.\n"
     "Exit status: 0 report written, 1 memory inventory not readable, 2 usage error.\n";
 
 namespace {

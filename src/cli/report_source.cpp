@@ -8,6 +8,15 @@ namespace {
 const char* const kDumpRemedy =
     "pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI";
 const char* const kFirmwareFile = "-";
+constexpr uint8_t kTypeMemoryArray = 16;
+constexpr uint8_t kTypeMemoryDevice = 17;
+
+bool HasMemoryStructures(const SmbiosTable& table) {
+  for (const SmbiosStructure& s : table.structures) {
+    if (s.type == kTypeMemoryArray || s.type == kTypeMemoryDevice) return true;
+  }
+  return false;
+}
 
 std::string CannotRead(const SmbiosReadError& e, const char* remedy) {
   return "cannot read " + e.File() + ": " + e.Reason() + "; " + remedy;
@@ -53,6 +62,8 @@ LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string&
   if (!table.cutShort.empty()) {
     loaded.warning = file + ": the table ends early (" + table.cutShort +
                      "); the report covers the structures before it";
+  } else if (!HasMemoryStructures(table)) {
+    loaded.warning = file + ": the tables describe no memory (no structure of type 16 or 17)";
   }
   return loaded;
 }

@@ -1,5 +1,6 @@
 // Windows: the same WMI classes the window reads.
 #include <windows.h>
+#include <objbase.h>
 
 #include "cli/report_source.h"
 

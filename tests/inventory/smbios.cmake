@@ -11,3 +11,7 @@ modulix_add_test(smbios_test PORTABLE
 modulix_add_test(smbios_dmidecode_test PORTABLE
   SOURCES smbios_dmidecode_test.cpp
   LIBS modulix_smbios modulix_decoding smbios_dump_writer)
+
+# Writes the sample dumps of tests/data (run by hand when they need to change).
+add_executable(smbios_sample_dumps smbios_sample_dumps.cpp)
+target_link_libraries(smbios_sample_dumps PRIVATE smbios_dump_writer)
