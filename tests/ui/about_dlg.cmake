@@ -1,5 +1,9 @@
+modulix_add_test(about_dlg_win32_test WIN32
+  SOURCES about_dlg_win32_test.cpp about_dlg_test.rc
+  LIBS modulix_about_dlg)
+
 if(WIN32)
-  # Not a test: a window to look at (scripts/wine-run about_dlg_showcase.exe [--classic]).
+  # Not a test: a window to look at (scripts/wine-run about_dlg_showcase.exe [--classic] [--about]).
   add_executable(about_dlg_showcase about_dlg_showcase_win32.cpp
                  ${CMAKE_SOURCE_DIR}/tests/controls/img_btn_test_images_win32.cpp
                  ${CMAKE_SOURCE_DIR}/tests/controls/img_btn_test.rc)
