@@ -42,7 +42,7 @@ void ReadFields(THttpReader& reader, THttpHeaders& headers, size_t budget) {
     if (budget == 0) Fail(kHttpErrorAborted, "header too large");
     if ((*line)[0] == ' ' || (*line)[0] == '\t') {  // obsolete line folding
       if (fields.empty()) Fail(kHttpErrorAborted, "folded first header line");
-      fields.back().second += " " + std::string(TrimSpaces(*line));
+      fields.back().second.append(" ").append(TrimSpaces(*line));
       continue;
     }
     const size_t colon = line->find(':');

@@ -157,7 +157,7 @@ std::optional<THttpUrl> ResolveHttpLocation(const THttpUrl& base, std::string_vi
 
 std::string HttpAbsoluteUrl(const THttpUrl& url) {
   std::string text = std::string(kScheme) + url.Host;
-  if (url.PortGiven) text += ":" + std::to_string(url.Port);
+  if (url.PortGiven) text.append(":").append(std::to_string(url.Port));
   return text + url.Path;
 }
 

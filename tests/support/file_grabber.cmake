@@ -5,3 +5,6 @@ modulix_add_test(file_grabber_test PORTABLE
 modulix_add_test(file_grabber_squid_test PORTABLE
   SOURCES file_grabber_squid_posix_test.cpp http_test_server.cpp
   LIBS modulix_file_grabber TIMEOUT 120)
+modulix_add_test(file_grabber_win32_test WIN32
+  SOURCES file_grabber_win32_test.cpp http_test_server.cpp
+  LIBS modulix_file_grabber)

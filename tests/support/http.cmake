@@ -9,3 +9,10 @@ modulix_add_test(http_client_test PORTABLE
 modulix_add_test(http_proxy_test PORTABLE
   SOURCES http_proxy_test.cpp http_test_server.cpp
   LIBS modulix_http)
+# The same client tests over Winsock, and the Windows waiting loop, under Wine.
+modulix_add_test(http_client_win32_test WIN32
+  SOURCES http_client_test.cpp http_proxy_test.cpp http_test_server.cpp
+  LIBS modulix_http)
+modulix_add_test(http_win32_test WIN32
+  SOURCES http_win32_test.cpp http_test_server.cpp
+  LIBS modulix_http)
