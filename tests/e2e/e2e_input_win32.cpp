@@ -1,0 +1,99 @@
+// Synthesised user input: activation, mouse clicks and key chords.
+#include "e2e_driver_win32.h"
+
+namespace {
+
+constexpr DWORD kSettleMs = 300;
+constexpr DWORD kKeyGapMs = 30;
+constexpr const char* kAwayClass = "ModulixE2EAway";
+// The stand-in window sits in the lower right corner, away from the main window.
+constexpr int kAwayLeft = 1000, kAwayTop = 850, kAwayWidth = 220, kAwayHeight = 120;
+
+INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+void Send(INPUT input) {
+  SendInput(1, &input, sizeof(INPUT));
+  PumpFor(kKeyGapMs);
+}
+
+// Absolute mouse coordinates are on a 0..65535 scale over the primary screen.
+LONG Normalised(int pixel, int extent) { return static_cast<LONG>((pixel * 65535LL + extent / 2) / (extent - 1)); }
+
+HWND CreateAwayWindow() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+  wc.lpszClassName = kAwayClass;
+  RegisterClassA(&wc);
+  return CreateWindowExA(0, kAwayClass, "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, kAwayLeft,
+                         kAwayTop, kAwayWidth, kAwayHeight, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+}  // namespace
+
+void PumpFor(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  MSG msg;
+  do {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  } while (GetTickCount64() < end);
+}
+
+bool BringToFront(HWND window) {
+  if (GetForegroundWindow() != window) {
+    SetForegroundWindow(window);
+    PumpFor(kSettleMs);
+  }
+  return GetForegroundWindow() == window;
+}
+
+void ClickCentre(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  SetCursorPos(x, y);
+  Send(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(x, width), Normalised(y, height)));
+  Send(MouseInput(MOUSEEVENTF_LEFTDOWN));
+  Send(MouseInput(MOUSEEVENTF_LEFTUP));
+  PumpFor(kSettleMs);
+}
+
+void TypeControlChord(WORD virtualKey) {
+  Send(KeyInput(VK_CONTROL, false));
+  Send(KeyInput(virtualKey, false));
+  Send(KeyInput(virtualKey, true));
+  Send(KeyInput(VK_CONTROL, true));
+  PumpFor(kSettleMs);
+}
+
+AwayAndBack ActivateElsewhereAndBack(HWND main) {
+  AwayAndBack result;
+  HWND away = CreateAwayWindow();
+  result.awayActive = away && BringToFront(away);
+  result.backActive = BringToFront(main);
+  if (away) DestroyWindow(away);
+  PumpFor(kSettleMs);
+  return result;
+}
