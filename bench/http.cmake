@@ -1,0 +1,1 @@
+modulix_add_bench(http_download_bench SOURCES http_download_bench.cpp LIBS modulix_file_grabber)
