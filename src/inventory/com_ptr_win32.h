@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/text_convert.h"
+
 template <typename T>
 class ComPtr {
  public:
@@ -52,6 +54,5 @@ class ScopedVariant {
   VARIANT v_;
 };
 
-// UTF-16 from COM to the process's ANSI code page and back.
+// UTF-16 from COM (a counted text, as in a BSTR) to the process's ANSI code page.
 std::string WideToAnsi(const wchar_t* text, int length);
-std::wstring AnsiToWide(const std::string& text);

@@ -6,4 +6,5 @@ modulix_module(inventory
     physical_memory.cpp physical_memory_array.cpp
   POSIX_SOURCES platform_wmi_provider_posix.cpp
   WIN32_SOURCES wmi_com_provider_win32.cpp com_ptr_win32.cpp com_variant_win32.cpp
+  DEPS text_convert
   WIN32_LIBS ole32 oleaut32 wbemuuid uuid)

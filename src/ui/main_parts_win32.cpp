@@ -1,7 +1,25 @@
 #include "ui/main_parts_win32.h"
 
+#include "controls/img_btn_win32.h"
+#include "controls/sim_scope_win32.h"
+#include "controls/spec_button_win32.h"
+#include "ui/main_dlg_win32.h"
+#include "ui/memory_panel.h"
 #include "ui/resource_ids.h"
-#include "ui/win_controls_win32.h"
+
+namespace {
+constexpr int kEmptySlotImage = 0;
+constexpr int kDriversImage = 1;
+
+TImgBtn* CreateImageButton(HWND parent, int id, int x, int y, int width, int height,
+                           const std::string& caption, HIMAGELIST images, int image, HFONT font) {
+  TImgBtn* button = TImgBtn::Create(parent, id, x, y, width, height, caption);
+  button->SetFont(font);
+  button->SetImages(images);
+  button->SetImageIndex(image);
+  return button;
+}
+}  // namespace
 
 HIMAGELIST CreateMainImageList() {
   HIMAGELIST list = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 2, 0);
@@ -15,23 +33,30 @@ HIMAGELIST CreateMainImageList() {
 }
 
 HWND CreateMemoryScope(HWND parent, int x, int y, int width, int height) {
-  return CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, x, y, width,
-                         height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(140)),
-                         nullptr, nullptr);
+  HWND window = CreateSimScopeWindow(parent, kIdScope, x, y, width, height);
+  if (TSimScope* scope = SimScopeFromWindow(window)) ConfigureMemoryScope(*scope);
+  return window;
 }
 
-HWND CreateDriversButton(HWND parent, int x, int y, int width, int height, HIMAGELIST,
+HWND CreateDriversButton(HWND parent, int x, int y, int width, int height, HIMAGELIST images,
                          HFONT font) {
-  return CreatePushButton(parent, 100, x, y, width, height, "Drivers Update", font);
+  return CreateImageButton(parent, kIdDriversBtn, x, y, width, height, "Drivers Update", images,
+                           kDriversImage, font)
+      ->Handle();
 }
 
-HWND CreateEmptySlotButton(HWND parent, int id, int x, int y, int width, int height, HIMAGELIST,
-                           HFONT font) {
-  return CreatePushButton(parent, id, x, y, width, height, "", font, BS_MULTILINE);
+HWND CreateEmptySlotButton(HWND parent, int id, int x, int y, int width, int height,
+                           HIMAGELIST images, HFONT font) {
+  TImgBtn* button =
+      CreateImageButton(parent, id, x, y, width, height, "", images, kEmptySlotImage, font);
+  button->SetFlat(true);
+  button->SetWordWrap(false);
+  return button->Handle();
 }
 
 HWND CreateSpecificationButton(HWND parent, int id, int x, int y, int width, int height,
                                HFONT font) {
-  return CreatePushButton(parent, id, x, y, width, height, "Get Specification", font,
-                          BS_MULTILINE);
+  HWND button = CreateSpecButton(parent, id, x, y, width, height, "Get Specification");
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return button;
 }

@@ -1,0 +1,8 @@
+// One tick of the memory timer: the used and total figures and a step of the graph.
+#include "controls/sim_scope_win32.h"
+#include "ui/main_dlg_win32.h"
+#include "ui/memory_panel_win32.h"
+
+void TMainDlg::Mem_tmrTimer() {
+  if (TSimScope* graph = SimScopeFromWindow(scope)) UpdateMemoryPanel(phyused_lbl, phytot_lbl, *graph);
+}
