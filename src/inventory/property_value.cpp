@@ -1,9 +1,7 @@
 #include "inventory/property_value.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "inventory/date_time.h"
 #include "inventory/text_number.h"
