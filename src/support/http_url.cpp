@@ -128,13 +128,14 @@ std::optional<THttpUrl> ParseHttpUrl(std::string_view text) {
   const std::string_view authority = text.substr(0, pathStart);
   if (authority.find('@') != std::string_view::npos) return std::nullopt;
   const auto hostPort = ParseHostPort(authority);
-  if (!hostPort || authority.find('/') != std::string_view::npos) return std::nullopt;
+  if (!hostPort) return std::nullopt;
   THttpUrl url;
   url.Host = hostPort->Host;
   url.Port = hostPort->Port.value_or(kHttpDefaultPort);
   url.PortGiven = hostPort->Port.has_value();
-  const std::string_view rest = pathStart == std::string_view::npos ? "" : text.substr(pathStart);
-  url.Path = NormalizePath(EncodeHighBytes(!rest.empty() && rest[0] == '?' ? "/" + std::string(rest) : std::string(rest)));
+  std::string rest(pathStart == std::string_view::npos ? "" : text.substr(pathStart));
+  if (!rest.empty() && rest[0] == '?') rest.insert(0, "/");
+  url.Path = NormalizePath(EncodeHighBytes(rest));
   return url;
 }
 
