@@ -2,7 +2,12 @@
 #include "controls/sim_scope_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/memory_panel_win32.h"
+#include "ui/win_controls_win32.h"
 
 void TMainDlg::Mem_tmrTimer() {
-  if (TSimScope* graph = SimScopeFromWindow(scope)) UpdateMemoryPanel(phyused_lbl, phytot_lbl, *graph);
+  TSimScope* graph = SimScopeFromWindow(scope);
+  if (!graph) return;
+  UpdateMemoryPanel(phyused_lbl, phytot_lbl, *graph);
+  FitLabelToCaption(phyused_lbl);  // labels size themselves to their captions
+  FitLabelToCaption(phytot_lbl);
 }

@@ -65,11 +65,22 @@ HWND CreateLabel(HWND parent, int x, int y, const std::string& caption, HFONT fo
 }
 
 void SetLabelCaption(HWND label, const std::string& caption) {
-  SIZE size = MeasureText(label, caption);
+  SetWindowTextA(label, caption.c_str());
+  FitLabelToCaption(label);
+}
+
+void FitLabelToCaption(HWND label) {
+  std::string caption(GetWindowTextLengthA(label) + 1, '\0');
+  caption.resize(GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())));
+  const SIZE size = MeasureText(label, caption);
+  RECT old;
+  GetWindowRect(label, &old);
+  if (old.right - old.left == size.cx) return;
   SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy > 0 ? size.cy : kLabelHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowTextA(label, caption.c_str());
-  InvalidateRect(GetParent(label), nullptr, TRUE);
+  // The parent repaints what a shorter caption uncovers.
+  MapWindowPoints(HWND_DESKTOP, GetParent(label), reinterpret_cast<POINT*>(&old), 2);
+  InvalidateRect(GetParent(label), &old, TRUE);
 }
 
 HWND CreateGroup(HWND parent, int x, int y, int width, int height, const std::string& caption,

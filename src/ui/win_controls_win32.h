@@ -8,6 +8,8 @@
 HWND CreateLabel(HWND parent, int x, int y, const std::string& caption, HFONT font);
 // Sets a label's caption and resizes it to fit.
 void SetLabelCaption(HWND label, const std::string& caption);
+// Resizes a label to fit the caption it holds.
+void FitLabelToCaption(HWND label);
 
 // A group box that can hold controls: it forwards their notifications to the top window and
 // takes part in keyboard navigation.
