@@ -9,8 +9,17 @@
 void TMainDlg::ScanSlots() {
   TWin32_PhysicalMemory modules(true);
   TWin32_PhysicalMemoryArray arrays(true);
-  const SlotScanState state = ComputeSlotScan(arrays, modules, [this](const std::string& line) {
+  SlotScanState state;
+  const SlotScanLog log = [this](const std::string& line) {
     if (FLog) FLog->Add(line, 1);
-  });
+  };
+  try {
+    ComputeSlotScan(arrays, modules, log, state);
+  } catch (...) {
+    // A module that cannot be read stops the scan: what was read so far stays on screen, and
+    // the error box reports the rest.
+    ApplySlotScan(*this, state);
+    throw;
+  }
   ApplySlotScan(*this, state);
 }
