@@ -140,3 +140,25 @@ TEST_P(FileGrabberSquidTest, FetchesWithTheRightCredentialsAndFailsWithWrongOnes
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, FileGrabberSquidTest, ::testing::Values("basic", "digest"));
+
+TEST(FileGrabberSquidNtlmTest, NtlmHandshakeGoesThroughSquid) {
+  if (access("/usr/sbin/squid", X_OK) != 0) GTEST_SKIP() << "squid is not installed (scripts/bootstrap installs it)";
+  TTestServer site([](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", kLinks));
+  });
+  TSquid squid("ntlm", "", "");
+  std::string output;
+  ASSERT_TRUE(squid.WaitReady(output)) << output;
+  TGrabberFolder folder;
+  TRunLog log(folder.File("Modulix.log"), false, 10000);
+  TFileGrabber grabber(&log);
+  grabber.SetSettingsReader([&](const std::string& name) -> std::string {
+    if (name == "UseHTTPProxy") return "1";
+    if (name == "HTTPProxyHost") return "127.0.0.1:" + std::to_string(squid.Port());
+    return name == "HTTPProxyUserName" ? "DOM\\alice" : "secret";
+  });
+  grabber.Download(site.Url("/modulix/modulix.ini"), folder.File("modulix.ini"), nullptr);
+  ASSERT_EQ(log.Lines().size(), 1u);
+  EXPECT_EQ(LevelsAndMessages(log.Lines())[0].rfind("Info: File downloaded in ", 0), 0u) << log.Lines()[0];
+  EXPECT_EQ(ReadFileText(folder.File("modulix.ini")), std::optional<std::string>(kLinks));
+}

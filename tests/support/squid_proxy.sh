@@ -2,7 +2,8 @@
 # Runs Debian's squid as a test proxy: 127.0.0.1:PORT, proxy authentication by SCHEME (basic over
 # an htpasswd file, digest over a plain password file), no cache, in the foreground (no daemon).
 # Everything it writes lives in DIR, which the caller removes.
-# Usage: squid_proxy.sh DIR PORT basic|digest USER PASSWORD
+# ntlm uses squid's fake helper, which accepts any user: it checks the handshake, not the password.
+# Usage: squid_proxy.sh DIR PORT basic|digest|ntlm USER PASSWORD
 set -euo pipefail
 dir=$1 port=$2 scheme=$3 user=$4 password=$5
 helpers=/usr/lib/squid
@@ -16,6 +17,9 @@ case $scheme in
     printf '%s:%s\n' "$user" "$password" >"$dir/passwords"
     auth="auth_param digest program $helpers/digest_file_auth $dir/passwords"
     ;;
+  ntlm)
+    auth="auth_param ntlm program $helpers/ntlm_fake_auth"
+    ;;
   *)
     echo "squid_proxy.sh: unknown scheme $scheme" >&2
     exit 2
@@ -26,7 +30,7 @@ cat >"$dir/squid.conf" <<CONF
 http_port 127.0.0.1:$port
 visible_hostname modulix-test
 $auth
-auth_param $scheme realm modulix-test
+$([ "$scheme" = ntlm ] || echo "auth_param $scheme realm modulix-test")
 acl authenticated proxy_auth REQUIRED
 http_access allow authenticated
 http_access deny all
