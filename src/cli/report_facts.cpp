@@ -21,8 +21,11 @@ std::string ApproximateSizeText(int64_t bytes) {
     if (bytes >= unit) {
       int64_t tenths = bytes / (unit / 1024) * 10 / 1024;  // unit / 1024 keeps it in 64 bits
       std::string text = std::to_string(tenths / 10);
-      if (tenths % 10) text += "." + std::to_string(tenths % 10);
-      return text + name;
+      if (tenths % 10) {
+        text += '.';
+        text += static_cast<char>('0' + tenths % 10);
+      }
+      return text.append(name);
     }
   }
   return std::to_string(bytes) + " bytes";
@@ -31,7 +34,9 @@ std::string ApproximateSizeText(int64_t bytes) {
 std::string VoltageText(int64_t millivolts) {
   std::string fraction = std::to_string(1000 + millivolts % 1000).substr(1);  // three digits
   while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
-  return std::to_string(millivolts / 1000) + "." + fraction + " V";
+  std::string text = std::to_string(millivolts / 1000);
+  text += '.';
+  return text.append(fraction).append(" V");
 }
 
 std::string WidthText(std::optional<int64_t> data, std::optional<int64_t> total) {

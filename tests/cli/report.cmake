@@ -7,3 +7,5 @@ if(NOT WIN32)
   add_dependencies(report_test modulix-report)
   target_compile_definitions(report_test PRIVATE MODULIX_REPORT_EXE="$<TARGET_FILE:modulix-report>")
 endif()
+
+modulix_add_test(report_win32_test WIN32 SOURCES report_win32_test.cpp LIBS modulix_report)

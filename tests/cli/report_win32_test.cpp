@@ -1,0 +1,68 @@
+// The Windows build of the report under Wine: the same outputs for the same machines, WMI as
+// the default source, and the firmware's own tables through GetSystemFirmwareTable.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "report_test_util.h"
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+struct Machine {
+  const char* name;
+  const char* option;
+  const char* file;
+  bool asciiOnly;  // the human table of a Latin-1 firmware differs by platform
+};
+
+const Machine kMachines[] = {
+    {"desktop_win10", "--fixture", "report_desktop_win10.json", true},
+    {"server_five", "--fixture", "report_server_five.json", true},
+    {"laptop_soldered", "--fixture", "report_laptop_soldered.json", true},
+    {"wine", "--fixture", "report_wine.json", true},
+    {"smbios_desktop_ddr4", "--smbios", "smbios_desktop_ddr4.bin", true},
+    {"smbios_server_ddr5", "--smbios", "smbios_server_ddr5.bin", false},
+    {"smbios_laptop_lpddr5", "--smbios", "smbios_laptop_lpddr5.bin", true},
+    {"smbios_old_ddr2", "--smbios", "smbios_old_ddr2.bin", true},
+};
+
+TEST(ReportWindows, SameOutputsAsTheNativeBuild) {
+  for (const Machine& m : kMachines) {
+    SCOPED_TRACE(m.name);
+    ReportRun json = RunCli({"--json", m.option, TestDataPath(m.file)});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, ReadTestData(std::string("report_") + m.name + ".expected.json"));
+    if (!m.asciiOnly) continue;
+    ReportRun human = RunCli({m.option, TestDataPath(m.file)});
+    EXPECT_EQ(human.exitCode, 0);
+    EXPECT_EQ(human.out, ReadTestData(std::string("report_") + m.name + ".expected.txt"));
+  }
+}
+
+// Wine's WMI delivers one module and no array.
+TEST(ReportWindows, WmiIsTheDefaultSource) {
+  ReportRun run = RunCli({"--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  json j = json::parse(run.out);
+  EXPECT_EQ(j["source"], "wmi");
+  ASSERT_FALSE(j["modules"].empty());
+  EXPECT_TRUE(j["emptySlots"].is_null());
+  EXPECT_EQ(j["modules"][0]["panel"]["Slot Name"], j["modules"][0]["raw"]["DeviceLocator"]);
+  ReportRun human = RunCli({});
+  EXPECT_EQ(human.exitCode, 0);
+  EXPECT_EQ(human.out.rfind("Number of slots : ", 0), 0u);
+}
+
+TEST(ReportWindows, FirmwareTablesThroughGetSystemFirmwareTable) {
+  ReportRun run = RunCli({"--json", "--smbios", "-"});
+  if (run.exitCode == 0) {
+    EXPECT_EQ(json::parse(run.out)["source"], "smbios");
+  } else {
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.rfind("modulix-report: cannot read firmware table 'RSMB': ", 0), 0u) << run.err;
+  }
+}
+
+}  // namespace
