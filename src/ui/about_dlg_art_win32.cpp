@@ -54,12 +54,12 @@ void PaintTraces(HDC dc) {
   const int rows[] = {12, 40, 68, 88};
   for (int i = 0; i < 4; ++i) {
     const int y = rows[i];
-    const int start = 150 + i * 14;
+    const int start = 206 + i * 6;  // right of the subtitle
     FillSolid(dc, RECT{start, y, kAboutBannerWidth, y + 1}, kTrace);
     FillSolid(dc, RECT{start - 2, y - 2, start + 3, y + 3}, kTrace);
   }
-  FillSolid(dc, RECT{196, 12, 197, 40}, kTrace);
-  FillSolid(dc, RECT{210, 68, 211, 88}, kTrace);
+  FillSolid(dc, RECT{212, 12, 213, 40}, kTrace);
+  FillSolid(dc, RECT{224, 68, 225, 88}, kTrace);
 }
 
 void PaintModule(HDC dc, int left, int top) {

@@ -11,3 +11,6 @@ TMainDlg* CreateProgramWindows(HINSTANCE instance);
 // Accelerators and keyboard navigation of whichever of our windows the message is for.
 bool PreTranslateProgramMessage(MSG& msg);
 void DestroyProgramWindows();
+// Dispatches the waiting messages while a download blocks the start-up, with the same
+// shortcuts and keyboard navigation as the main loop. False once the program is quitting.
+bool PumpProgramMessages();

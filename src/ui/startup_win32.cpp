@@ -16,6 +16,7 @@
 #include "ui/banner_panel_win32.h"
 #include "ui/format_byte_size.h"
 #include "ui/main_dlg_win32.h"
+#include "ui/program_start_win32.h"
 #include "ui/startup_texts.h"
 
 namespace {
@@ -61,6 +62,7 @@ void RunStartupSequence(TMainDlg& dlg) {
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);
   dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());
+  dlg.FGrabber->SetMessagePump(PumpProgramMessages);
   dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + kLinksFileName, dlg.Handle());
   if (dlg.Destroyed()) return;
   dlg.ScanSlots();

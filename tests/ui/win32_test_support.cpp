@@ -1,5 +1,6 @@
 #include "win32_test_support.h"
 
+#include <cstdlib>
 #include <vector>
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit,
@@ -33,4 +34,13 @@ RECT RectInParent(HWND window) {
   GetWindowRect(window, &rc);
   MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rc), 2);
   return rc;
+}
+
+std::string TestDataPath(const std::string& name) {
+  const char* root = std::getenv("MODULIX_TEST_DATA");
+  std::string path = std::string("Z:") + (root ? root : "") + "/" + name;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
 }

@@ -15,3 +15,6 @@ void PumpFor(std::chrono::milliseconds duration);
 std::string WindowText(HWND window);
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+
+// A file of tests/data as a Windows path (Wine maps the Linux root to drive Z:).
+std::string TestDataPath(const std::string& name);
