@@ -10,3 +10,8 @@ modulix_module(report
 add_executable(modulix-report report_main.cpp)
 target_link_libraries(modulix-report PRIVATE modulix_report)
 modulix_static_link(modulix-report)
+# Natively too: loading libstdc++ costs more than the report itself, and a single file copies to
+# any Linux machine. The sanitizers need the dynamic runtime.
+if(NOT WIN32 AND NOT MODULIX_SANITIZE)
+  target_link_options(modulix-report PRIVATE -static)
+endif()

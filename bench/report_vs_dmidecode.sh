@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Times `modulix-report --smbios FILE --json` against `dmidecode --from-dump FILE -t memory`
+# on the same dump, in one hyperfine run, and prints both medians.
+# Usage: bench/report_vs_dmidecode.sh [DUMP] [MODULIX_REPORT]
+# Defaults: the 16-slot server dump of tests/data and the bench preset's Release build
+# (cmake --preset bench && cmake --build build/bench --target modulix-report).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dump=${1:-$root/tests/data/smbios_server_ddr5.bin}
+report=${2:-$root/build/bench/src/cli/modulix-report}
+dmidecode=$(command -v dmidecode || echo /usr/sbin/dmidecode)
+runs=${RUNS:-500}
+
+[ -x "$report" ] || { echo "report_vs_dmidecode: $report is missing; build the bench preset" >&2; exit 1; }
+[ -x "$dmidecode" ] || { echo "report_vs_dmidecode: dmidecode is missing (scripts/bootstrap)" >&2; exit 1; }
+# Both must read the dump before their times mean anything.
+"$report" --smbios "$dump" --json >/dev/null
+"$dmidecode" --from-dump "$dump" -t memory >/dev/null
+
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
+hyperfine --style basic --shell=none --warmup 50 --runs "$runs" --export-json "$results" \
+  -n modulix-report "$report --smbios $dump --json" \
+  -n dmidecode "$dmidecode --from-dump $dump -t memory" >&2
+
+python3 - "$results" "$dump" <<'PY'
+import json, sys
+data = json.load(open(sys.argv[1]))["results"]
+medians = {r["command"]: r["median"] * 1000 for r in data}
+print(f"dump: {sys.argv[2]}")
+for name, ms in medians.items():
+    print(f"{name} median: {ms:.3f} ms")
+ratio = medians["modulix-report"] / medians["dmidecode"]
+print(f"modulix-report / dmidecode: {ratio:.2f}")
+PY
