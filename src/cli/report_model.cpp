@@ -65,7 +65,12 @@ MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiPro
   TWin32_PhysicalMemory modules(true, provider);
   TWin32_PhysicalMemoryArray arrays(true, provider);
   if (modules.Count() < 0) throw InventoryError("cannot read the WMI class Win32_PhysicalMemory");
-  SlotScanState scan = ComputeSlotScan(arrays, modules, [](const std::string&) {});
+  SlotScanState scan;
+  try {
+    scan = ComputeSlotScan(arrays, modules, [](const std::string&) {});
+  } catch (const ConversionError& e) {
+    throw InventoryError(std::string("the inventory holds a value of the wrong type: ") + e.what());
+  }
   MemoryReport report;
   report.source = source;
   report.slotsLabel = scan.slotsLabel;

@@ -135,6 +135,19 @@ TEST_F(ReportErrors, FixturesThatCannotBeRead) {
   EXPECT_EQ(run.err, "modulix-report: cannot read the WMI class Win32_PhysicalMemory\n");
 }
 
+TEST_F(ReportErrors, ValuesOfTheWrongTypeInALaterModule) {
+  const std::string text =
+      R"({"Win32_PhysicalMemoryArray": [],
+          "Win32_PhysicalMemory": [{"DeviceLocator": "A", "Capacity": "1073741824"},
+                                   {"DeviceLocator": "B", "Capacity": "lots"}]})";
+  std::string fixture = Write("wrong.json", Bytes(text.begin(), text.end()));
+  ReportRun run = RunCli({"--fixture", fixture});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("modulix-report: the inventory holds a value of the wrong type: ", 0), 0u)
+      << run.err;
+}
+
 // Random files: a report or an error, exit 0 or 1, never a crash (AddressSanitizer watches).
 TEST_F(ReportErrors, RandomBytes) {
   std::mt19937 rng(7);

@@ -1,8 +1,11 @@
 // Whole outputs of the report for fixture machines and SMBIOS dumps, and the JSON read back.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 
+#include "inventory/smbios_dump_writer.h"
 #include "report_test_util.h"
 
 namespace {
@@ -87,6 +90,48 @@ TEST(ReportJson, BytesThatAreNotUtf8BecomeLatin1Characters) {
   json j = json::parse(RunCli({"--json", "--smbios", TestDataPath("smbios_server_ddr5.bin")}).out);
   EXPECT_EQ(j["modules"][0]["raw"]["BankLabel"], "Canal A \u00e9tage 0");
   EXPECT_EQ(j["modules"][0]["raw"]["Manufacturer"], "Samsung");
+}
+
+// SMBIOS leaves a module's size, speed and texts unknown: the window's rows show what the
+// readers make of null, the raw members are null, the extra facts say unknown or are left out.
+TEST(ReportUnknowns, NullFieldsOfAnSmbiosModule) {
+  DumpDevice d;
+  d.size = 0xFFFF;
+  d.locator = "SLOT 1";
+  d.totalWidth = d.dataWidth = 0xFFFF;
+  d.formFactor = 0x02;
+  d.length = 0x15;  // nothing after the type detail
+  std::string path = (std::filesystem::temp_directory_path() / "report_unknowns.bin").string();
+  SaveBytes(path, WriteDump({EncodeDevice(d)}));
+  ReportRun human = RunCli({"--smbios", path});
+  ReportRun machine = RunCli({"--json", "--smbios", path});
+  std::filesystem::remove(path);
+  EXPECT_EQ(human.exitCode, 0);
+  EXPECT_EQ(human.out,
+            "Number of slots : 0\nMaximum memory : 0 GB\nCurrent memory : 0 GB\n\n"
+            "Module 1\n"
+            "  Slot Name      SLOT 1\n"
+            "  Capacity       0 GB\n"
+            "  Manufacturer   \n"
+            "  Model          \n"
+            "  Type           DDR4\n"
+            "  Serial#        \n"
+            "  Exact size     unknown\n\n"
+            "Empty slots\n  none\n\n"
+            "Upgrade\n"
+            "  Free slots     0\n"
+            "  Can be added   unknown (no usable maximum reported)\n"
+            "  New modules    DDR4\n");
+  json j = json::parse(machine.out);
+  const json& raw = j["modules"][0]["raw"];
+  for (const char* name : {"BankLabel", "Capacity", "Manufacturer", "PartNumber", "SerialNumber",
+                           "Speed", "ConfiguredClockSpeed"}) {
+    EXPECT_TRUE(raw[name].is_null()) << name;
+  }
+  EXPECT_EQ(raw["FormFactor"], 0);
+  EXPECT_EQ(raw["SMBIOSMemoryType"], 0x1A);
+  EXPECT_TRUE(j["modules"][0]["extra"]["exactCapacity"].is_null());
+  EXPECT_TRUE(j["modules"][0]["extra"]["formFactor"].is_null());
 }
 
 }  // namespace
