@@ -62,9 +62,9 @@ std::string CaptionForDrawing(const std::string& caption, bool wordWrap) {
   return text;
 }
 
-TFontSpec FollowFont(const TFontSpec& hotTrack, const TFontSpec& control, TTrackFontOptions options) {
+TFontDesc FollowFont(const TFontDesc& hotTrack, const TFontDesc& control, TTrackFontOptions options) {
   if (!(options & hoFollowFont)) return hotTrack;
-  TFontSpec f = hotTrack;
+  TFontDesc f = hotTrack;
   if (!(options & hoPreserveCharSet)) f.charset = control.charset;
   if (!(options & hoPreserveColor)) f.color = control.color;
   if (!(options & hoPreserveHeight)) f.height = control.height;

@@ -52,14 +52,14 @@ std::string CaptionForDrawing(const std::string& caption, bool wordWrap);
 
 // Font as the hot-track font follows it. Style bits: bold, italic, underline, strike-out.
 enum TFontStyleBit : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-struct TFontSpec {
+struct TFontDesc {
   int charset = 0;
   uint32_t color = 0;  // 0x00BBGGRR
   int height = 0;
   std::string name;
   int pitch = 0;
   unsigned style = 0;
-  bool operator==(const TFontSpec&) const = default;
+  bool operator==(const TFontDesc&) const = default;
 };
 
 enum TTrackFontOption : unsigned {
@@ -72,4 +72,4 @@ constexpr TTrackFontOptions kDefaultTrackFontOptions =
 
 // The hot-track font after the control font changed: unchanged without hoFollowFont, else each
 // attribute taken from the control font unless its preserve option is set.
-TFontSpec FollowFont(const TFontSpec& hotTrack, const TFontSpec& control, TTrackFontOptions options);
+TFontDesc FollowFont(const TFontDesc& hotTrack, const TFontDesc& control, TTrackFontOptions options);

@@ -5,36 +5,36 @@
 namespace {
 constexpr int kBoldWeight = FW_BOLD;
 
-TFontSpec SpecFromFont(HFONT font, COLORREF color) {
+TFontDesc DescFromFont(HFONT font, COLORREF color) {
   LOGFONTA lf{};
   GetObjectA(font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT), sizeof(lf), &lf);
-  TFontSpec spec;
-  spec.charset = lf.lfCharSet;
-  spec.color = color;
-  spec.height = lf.lfHeight;
-  spec.name = lf.lfFaceName;
-  spec.pitch = lf.lfPitchAndFamily & 0x3;
-  spec.style = (lf.lfWeight >= kBoldWeight ? fsBold : 0u) | (lf.lfItalic ? fsItalic : 0u) |
+  TFontDesc desc;
+  desc.charset = lf.lfCharSet;
+  desc.color = color;
+  desc.height = lf.lfHeight;
+  desc.name = lf.lfFaceName;
+  desc.pitch = lf.lfPitchAndFamily & 0x3;
+  desc.style = (lf.lfWeight >= kBoldWeight ? fsBold : 0u) | (lf.lfItalic ? fsItalic : 0u) |
                (lf.lfUnderline ? fsUnderline : 0u) | (lf.lfStrikeOut ? fsStrikeOut : 0u);
-  return spec;
+  return desc;
 }
 
-HFONT FontFromSpec(const TFontSpec& spec) {
+HFONT FontFromDesc(const TFontDesc& desc) {
   LOGFONTA lf{};
-  lf.lfHeight = spec.height;
-  lf.lfWeight = (spec.style & fsBold) ? kBoldWeight : FW_NORMAL;
-  lf.lfItalic = (spec.style & fsItalic) ? TRUE : FALSE;
-  lf.lfUnderline = (spec.style & fsUnderline) ? TRUE : FALSE;
-  lf.lfStrikeOut = (spec.style & fsStrikeOut) ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(spec.charset);
-  lf.lfPitchAndFamily = static_cast<BYTE>(spec.pitch & 0x3);
-  strncpy(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE - 1);
+  lf.lfHeight = desc.height;
+  lf.lfWeight = (desc.style & fsBold) ? kBoldWeight : FW_NORMAL;
+  lf.lfItalic = (desc.style & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (desc.style & fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (desc.style & fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(desc.charset);
+  lf.lfPitchAndFamily = static_cast<BYTE>(desc.pitch & 0x3);
+  strncpy(lf.lfFaceName, desc.name.c_str(), LF_FACESIZE - 1);
   return CreateFontIndirectA(&lf);
 }
 }  // namespace
 
 TCustomImageButton::TCustomImageButton()
-    : FHotTrackFont(SpecFromFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+    : FHotTrackFont(DescFromFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
                                  GetSysColor(COLOR_WINDOWTEXT))),
       FFontColor(GetSysColor(COLOR_BTNTEXT)) {}
 
@@ -55,7 +55,7 @@ void TCustomImageButton::SetFlat(bool value) {
   Changed();
 }
 
-void TCustomImageButton::SetHotTrackFont(const TFontSpec& value) {
+void TCustomImageButton::SetHotTrackFont(const TFontDesc& value) {
   FHotTrackFont = value;
   FHotTrackFontHandle.Reset();
   if (FHotFontInPlace) Changed();
@@ -140,15 +140,15 @@ void TCustomImageButton::SetFontColor(COLORREF value) {
 void TCustomImageButton::FontChanged() { FollowControlFont(); }
 
 void TCustomImageButton::FollowControlFont() {
-  TFontSpec followed =
-      FollowFont(FHotTrackFont, SpecFromFont(Font(), FFontColor), FHotTrackFontOptions);
+  TFontDesc followed =
+      FollowFont(FHotTrackFont, DescFromFont(Font(), FFontColor), FHotTrackFontOptions);
   if (followed == FHotTrackFont) return;
   SetHotTrackFont(followed);
 }
 
 HFONT TCustomImageButton::CurrentFont() {
   if (!FHotFontInPlace) return Font();
-  if (!FHotTrackFontHandle.Get()) FHotTrackFontHandle.Reset(FontFromSpec(FHotTrackFont));
+  if (!FHotTrackFontHandle.Get()) FHotTrackFontHandle.Reset(FontFromDesc(FHotTrackFont));
   return FHotTrackFontHandle.Get();
 }
 

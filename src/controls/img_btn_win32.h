@@ -30,8 +30,8 @@ class TCustomImageButton : public TCustomButton {
   void SetFlat(bool value);
   bool HotTrack() const { return FHotTrack; }
   void SetHotTrack(bool value) { FHotTrack = value; }
-  const TFontSpec& HotTrackFont() const { return FHotTrackFont; }
-  void SetHotTrackFont(const TFontSpec& value);
+  const TFontDesc& HotTrackFont() const { return FHotTrackFont; }
+  void SetHotTrackFont(const TFontDesc& value);
   TTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
   void SetHotTrackFontOptions(TTrackFontOptions value);
   HIMAGELIST Images() const { return FImages; }
@@ -106,7 +106,7 @@ class TCustomImageButton : public TCustomButton {
   COLORREF FColor = kColorBtnFace;
   bool FFlat = false;
   bool FHotTrack = false;
-  TFontSpec FHotTrackFont;
+  TFontDesc FHotTrackFont;
   TFontHandle FHotTrackFontHandle;  // made from FHotTrackFont on first use
   TTrackFontOptions FHotTrackFontOptions = kDefaultTrackFontOptions;
   bool FHotFontInPlace = false;  // HotTrack has swapped the fonts while the mouse is over it

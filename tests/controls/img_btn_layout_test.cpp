@@ -123,10 +123,10 @@ TEST(ImgBtnLayout, BarsBreakTheCaptionOnlyWithWordWrap) {
 }
 
 TEST(HotTrackFont, FollowsTheControlFontExceptWhatIsPreserved) {
-  const TFontSpec hot{0, 0x0000FF, -11, "Arial", 2, fsBold};
-  const TFontSpec control{1, 0x000000, -13, "MS Sans Serif", 1, fsItalic};
-  TFontSpec f = FollowFont(hot, control, kDefaultTrackFontOptions);
-  EXPECT_EQ(f, (TFontSpec{1, 0x0000FF, -13, "MS Sans Serif", 1, fsBold}));
+  const TFontDesc hot{0, 0x0000FF, -11, "Arial", 2, fsBold};
+  const TFontDesc control{1, 0x000000, -13, "MS Sans Serif", 1, fsItalic};
+  TFontDesc f = FollowFont(hot, control, kDefaultTrackFontOptions);
+  EXPECT_EQ(f, (TFontDesc{1, 0x0000FF, -13, "MS Sans Serif", 1, fsBold}));
 
   EXPECT_EQ(FollowFont(hot, control, hoFollowFont), control);
   EXPECT_EQ(FollowFont(hot, control, hoPreserveColor | hoPreserveStyle), hot);  // not following

@@ -194,7 +194,7 @@ TEST_F(ImgBtnTest, HotTrackSwapsTheFontAndRaisesEnterAndLeave) {
   int entered = 0, left = 0;
   b->OnMouseEnter = [&](TCustomImageButton&) { ++entered; };
   b->OnMouseLeave = [&](TCustomImageButton&) { ++left; };
-  TFontSpec bold = b->HotTrackFont();
+  TFontDesc bold = b->HotTrackFont();
   bold.style = fsBold;
   b->SetHotTrackFont(bold);
   b->SetHotTrack(true);
@@ -216,7 +216,7 @@ TEST_F(ImgBtnTest, HotTrackSwapsTheFontAndRaisesEnterAndLeave) {
 
 TEST_F(ImgBtnTest, HotTrackFontFollowsTheControlFont) {
   TImgBtn* b = DriversButton();
-  TFontSpec before = b->HotTrackFont();
+  TFontDesc before = b->HotTrackFont();
   before.style = fsItalic;
   before.color = RGB(200, 0, 0);
   b->SetHotTrackFont(before);
