@@ -1,0 +1,496 @@
+"""End-to-end test of Modulix.exe: the built program runs under Wine on a private Xvfb display,
+against the fixture machine tests/data/e2e_machine.json and a loopback web site, with Wine's
+browser and mail program replaced by a recorder. The driver program clicks and reads the window.
+
+Usage: e2e_test.py --modulix EXE --driver EXE --marker EXE --work DIR [unittest options]
+
+The test classes share one prefix and run in the order written: each launches the program,
+acts on it and quits it.
+"""
+import argparse
+import datetime
+import os
+import re
+import shutil
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_display import PrivateDisplay  # noqa: E402
+from e2e_log import describe, matches, parse_run_log  # noqa: E402
+from e2e_site import LinksSite, closed_port_url  # noqa: E402
+from e2e_wine import Driver, WineSession  # noqa: E402
+
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+FIXTURE = os.path.join(SOURCE_DIR, "tests", "data", "e2e_machine.json")
+
+TERVANE_KEY = r"HKCU\Software\Tervane"
+WINE_KEY = r"HKCU\Software\Wine"
+BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
+PROGRAM = r"C:\Program Files\Tervane\Modulix\Modulix.exe"  # a path with a space, as installed
+VELMET = r"C:\Program Files\Tervane\Velmet\Velmet.exe"
+EMPTY_VELMET = r"C:\Program Files\Tervane\Velmet\Empty.exe"
+CAPTION = "Modulix v1.4.5.11"
+WINDOWS_LINE = "Windows : 6.1 (Seven)"  # the prefix is set to report Windows 7
+
+ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT = 100, 110, 120, 130, 200
+CLIENT_SIZE = (751, 495)
+
+SCAN_WAIT_S = 40
+OPEN_WAIT_S = 15
+QUIT_LIMIT_S = 5
+QUIET_S = 1.5  # how long "nothing happens" is watched
+
+# What the fixture machine shows and logs. The model of module 0 keeps its trailing blanks.
+PANELS = [
+    [("Slot Name", "DIMM_A1"), ("Capacity", "8 GB"), ("Manufacturer", "Hynix (Hyundai)"),
+     ("Model", "HMT351U6CFR8C-H9  "), ("Type", "DDR3 / PC3-10664"), ("Serial#", "4D2A1F09")],
+    [("Slot Name", "DIMM_B1"), ("Capacity", "2 GB"), ("Manufacturer", "Freescale (Motorola)"),
+     ("Model", "FSL-DDR3-2G"), ("Type", "DDR3 / PC3-12800"), ("Serial#", "E2E00017")],
+]
+RAW = [("Hynix Semiconductor", "24", "1333"), ("800E000000000000", "24", "1600")]
+SEARCH_KEYWORDS = ["Hynix%20%28Hyundai%29%20HMT351U6CFR8C-H9%20%20",
+                   "Freescale%20%28Motorola%29%20FSL-DDR3-2G"]
+
+
+def scan_lines():
+    lines = []
+    for i, (rows, (maker, type_code, speed)) in enumerate(zip(PANELS, RAW)):
+        shown = dict(rows)
+        lines.append("Scanning slot #%d" % i)
+        lines += ["%d\t%s" % (i, text) for text in (
+            "Slot Name\t" + shown["Slot Name"], "Capacity\t" + shown["Capacity"],
+            "Manufacturer\t%s(%s)" % (shown["Manufacturer"], maker), "Model\t" + shown["Model"],
+            "Type\t" + type_code, "Speed\t" + speed, "Type\t" + shown["Type"], "Serial#\t" + shown["Serial#"])]
+    return [("Info", line) for line in lines]
+
+
+SCAN = scan_lines()
+DOWNLOADED = ("Info", re.compile(r"File downloaded in \d+ms"))
+REFUSED = ("Error", "File downloaded : Server error (10061)")
+
+
+def start_up_lines(argument=None):
+    administrator = "Yes" if E2E.administrator else "No"
+    lines = ["Starting", PROGRAM, CAPTION, WINDOWS_LINE, "64Bits : Yes", "Administrator : " + administrator]
+    return [("Info", line) for line in lines + ([argument] if argument is not None else [])]
+
+
+class Environment:
+    """Everything the test classes share: display, prefix, site, recorder and paths."""
+
+    def __init__(self, options):
+        self.options = options
+        self.work = os.path.abspath(options.work)
+        self.record = os.path.join(self.work, "opened.txt")
+        self.display = self.session = self.site = self.driver = None
+        self.administrator = None
+
+    def open(self):
+        os.makedirs(self.work, exist_ok=True)
+        try:
+            self.display = PrivateDisplay().__enter__()
+            self.session = WineSession(SOURCE_DIR, os.path.join(self.work, "prefix"), self.display.name).__enter__()
+            self.site = LinksSite().__enter__()
+            self.driver = Driver(self.session, self.options.driver)
+            self._install()
+            self.administrator = self.driver("facts")[0][1] == "1"
+        except BaseException:
+            self.close()
+            raise
+
+    def close(self):
+        for part in (self.site, self.session, self.display):
+            if part:
+                part.__exit__(None, None, None)
+
+    def _install(self):
+        for exe, target in ((self.options.modulix, PROGRAM), (self.options.marker, VELMET)):
+            os.makedirs(os.path.dirname(self.session.unix_path(target)), exist_ok=True)
+            shutil.copy(exe, self.session.unix_path(target))
+        open(self.session.unix_path(EMPTY_VELMET), "wb").close()
+        recorder = os.path.join(self.work, "record-open.sh")
+        with open(recorder, "w") as script:
+            script.write("#!/bin/sh\n# Stands in for the browser and the mail program.\n"
+                         "printf '%%s\\n' \"$*\" >> '%s'\n" % self.record)
+        os.chmod(recorder, 0o755)
+        self.session.reg_set(BROWSER_KEY, "Browsers", recorder)
+        self.session.reg_set(BROWSER_KEY, "Mailers", recorder)
+        self.session.reg_set(WINE_KEY, "Version", "win7")
+
+    # Paths of the program's files.
+    def data_folder(self):
+        return os.path.join(self.session.roaming_folder(), "Tervane", "Modulix")
+
+    def log_path(self):
+        return os.path.join(self.data_folder(), "Modulix.log")
+
+    def links_path(self):
+        return os.path.join(self.data_folder(), "modulix.ini")
+
+    def log_identity(self):
+        """Changes with every save of the log, which replaces the file."""
+        try:
+            info = os.stat(self.log_path())
+            return info.st_ino, info.st_mtime_ns, info.st_size
+        except FileNotFoundError:
+            return None
+
+    def read_log(self):
+        try:
+            with open(self.log_path(), "rb") as log:
+                return log.read()
+        except FileNotFoundError:
+            return b""
+
+    def forget_previous_runs(self):
+        shutil.rmtree(self.data_folder(), ignore_errors=True)
+        self.session.reg_delete_key(TERVANE_KEY)
+        for path in (self.record, self.session.unix_path(VELMET) + ".started"):
+            if os.path.exists(path):
+                os.remove(path)
+
+    # The recorder.
+    def opened(self):
+        try:
+            with open(self.record) as record:
+                return record.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def wait_for_opened(self, before):
+        deadline = time.monotonic() + OPEN_WAIT_S
+        while time.monotonic() < deadline:
+            now = self.opened()
+            if len(now) > before:
+                time.sleep(0.2)  # a second open would show up now
+                return self.opened()[before:]
+            time.sleep(0.1)
+        return []
+
+
+E2E = None
+
+
+class Run:
+    """One launch of the program."""
+
+    def __init__(self, arguments=(), site_url=None):
+        self.started = datetime.datetime.now().replace(microsecond=0)
+        self._old_log = E2E.log_identity()  # a log left by an earlier run must not count
+        self.process = E2E.session.start(
+            [PROGRAM] + list(arguments),
+            {"MODULIX_WMI_FIXTURE": WineSession.windows_path(FIXTURE),
+             "MODULIX_SITE_URL": site_url or E2E.site.url})
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_for_scan(self):
+        """Until the scan's last log line is written and the panels are set."""
+        deadline = time.monotonic() + SCAN_WAIT_S
+        while time.monotonic() < deadline:
+            if not self.running():
+                raise AssertionError("the program ended before its slot scan: exit %s, %s" % (
+                    self.process.returncode, self.error_output()))
+            log = E2E.read_log()
+            if E2E.log_identity() != self._old_log and log.split(b"\r\n", 1)[0].endswith(SCAN[-1][1].encode()) \
+                    and not E2E.driver.states(ID_LIST + 3)[ID_LIST + 3][0]:
+                return log
+            time.sleep(0.2)
+        raise AssertionError("no slot scan within %d s; log so far:\n%s" % (SCAN_WAIT_S, E2E.read_log().decode("cp1252")))
+
+    def error_output(self):
+        self.process.errors.seek(0)
+        return self.process.errors.read().decode(errors="replace")
+
+    def wait_for_exit(self, limit):
+        try:
+            self.process.wait(timeout=limit)
+            return True
+        except Exception:
+            return False
+
+    def stop(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+        self.process.errors.close()
+
+    @classmethod
+    def until_scanned(cls, *args, **kwargs):
+        """A launch that has finished its slot scan, and its log then."""
+        run = cls(*args, **kwargs)
+        try:
+            return run, run.wait_for_scan()
+        except BaseException:
+            run.stop()
+            raise
+
+
+class ProgramTestCase(unittest.TestCase):
+    def assertRunLog(self, data, expected, started):
+        """The whole log file: `expected` oldest first, each entry (level, text or pattern)."""
+        entries = parse_run_log(data)
+        got = ["%s\t%s" % (level, message) for level, _, message in reversed(entries)]
+        same = len(entries) == len(expected) and all(
+            matches(e, level, message) for e, (level, _, message) in zip(expected, reversed(entries)))
+        self.assertTrue(same, "run log, oldest first:\n  got:  %s\n  want: %s" % (
+            "\n        ".join(map(repr, got)), "\n        ".join(repr(describe(e)) for e in expected)))
+        stamps = [stamp for _, stamp, _ in entries]
+        self.assertEqual(stamps, sorted(stamps, reverse=True), "time stamps not newest first")
+        now = datetime.datetime.now()
+        for stamp in stamps:
+            self.assertTrue(started - datetime.timedelta(seconds=1) <= stamp <= now, "time stamp %s" % stamp)
+
+    def click_and_record(self, control_id):
+        """Clicks the control and returns what the shell was asked to open (recorder lines)."""
+        before = len(E2E.opened())
+        clicked = E2E.driver("click", control_id)
+        self.assertEqual(clicked[0][2], "1", "the main window could not be brought to the front")
+        return E2E.wait_for_opened(before)
+
+    def set_links_file(self, content):
+        with open(E2E.links_path(), "wb") as links:
+            links.write(content)
+
+    def quit_and_check(self, run, how, log_before):
+        E2E.driver(*how)
+        self.assertTrue(run.wait_for_exit(QUIT_LIMIT_S), "the program is still running %d s after %s" % (QUIT_LIMIT_S, how))
+        self.assertEqual(run.process.returncode, 0)
+        self.assertEqual(E2E.read_log(), log_before, "quitting changed the log")
+
+
+GOOD_LINK = "https://shop.example/memory?from=modulix&slot=empty"
+
+
+class FirstRunTest(ProgramTestCase):
+    """A first start on the fixture machine with a good links file, then every button."""
+
+    @classmethod
+    def setUpClass(cls):
+        E2E.forget_previous_runs()
+        cls.links = b"; links of the maker's family\r\n[links]\r\nram=" + GOOD_LINK.encode() + b"\r\n"
+        E2E.site.serve_links(cls.links)
+        cls.program, cls.log = Run.until_scanned()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.stop()
+
+    def test_run_log_holds_start_up_download_and_scan(self):
+        self.assertRunLog(self.log, start_up_lines() + [DOWNLOADED] + SCAN, self.program.started)
+        self.assertEqual([path for path, _ in E2E.site.requests()], ["/modulix/modulix.ini"])
+
+    def test_program_is_registered_titled_and_has_its_links_file(self):
+        self.assertEqual(E2E.session.reg_query(TERVANE_KEY, "Modulix"), ("REG_SZ", PROGRAM))
+        self.assertEqual(E2E.driver.caption(), CAPTION)
+        with open(E2E.links_path(), "rb") as links:
+            self.assertEqual(links.read(), self.links)
+        self.assertEqual(sorted(os.listdir(E2E.data_folder())), ["Modulix.log", "modulix.ini"])
+
+    def test_panels_show_the_fixture_machine(self):
+        for panel, rows in enumerate(PANELS):
+            self.assertEqual(E2E.driver.list_rows(ID_LIST + panel), rows, "list %d" % (panel + 1))
+        states = E2E.driver.states(*[base + i for base in (ID_LIST, ID_GET_RAM, ID_GET_SPEC) for i in range(4)])
+        visible = {i: states[i][0] for i in states}
+        self.assertEqual([visible[ID_LIST + i] for i in range(4)], [True, True, False, False], "lists")
+        self.assertEqual([visible[ID_GET_RAM + i] for i in range(4)], [False, False, True, True], "empty-slot buttons")
+        self.assertEqual([visible[ID_GET_SPEC + i] for i in range(4)], [True, True, False, False], "spec buttons")
+        self.assertTrue(states[ID_GET_SPEC][1] and states[ID_GET_SPEC + 1][1], "spec buttons enabled")
+        caption = "Empty slot !\n\rClick here to get more RAM"
+        self.assertEqual([states[ID_GET_RAM + i][2] for i in range(4)], [caption] * 4)
+        self.assertEqual(tuple(int(v) for v in E2E.driver("geometry")[0][1:3]), CLIENT_SIZE)
+
+    def test_screenshot_of_the_filled_window(self):
+        box = [int(v) for v in E2E.driver("geometry")[0][5:9]]
+        shot = os.path.join(E2E.work, "filled_window.png")
+        E2E.display.screenshot(shot, (box[2] - box[0], box[3] - box[1], box[0], box[1]))
+        print("\nscreenshot of the filled window: " + shot, file=sys.stderr)
+        self.assertGreater(os.path.getsize(shot), 0)
+
+    def test_empty_slot_button_opens_the_links_file_address(self):
+        self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [GOOD_LINK])
+        # The file is read at every click: a new address counts at once, any case of the scheme.
+        # Wine's browser launcher writes scheme and host in lower case; the path keeps its own.
+        try:
+            self.set_links_file(b"[links]\r\nram=HTTP://Shop.Example/RAM\r\n")
+            self.assertEqual(self.click_and_record(ID_GET_RAM + 3), ["http://shop.example/RAM"])
+        finally:
+            self.set_links_file(self.links)
+
+    def test_empty_slot_button_opens_the_default_for_unusable_links(self):
+        default = E2E.site.url + "/modulix"
+        values = [b"x", b"C:\\Windows\\System32\\cmd.exe", b"\\\\host\\share\\x.exe",
+                  b"file:///C:/windows/system32/winver.exe", b"http://shop.example/\x01ram", b"javascript:alert(1)"]
+        try:
+            for value in values:
+                with self.subTest(ram=value):
+                    self.set_links_file(b"[links]\r\nram=" + value + b"\r\n")
+                    self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [default])
+            os.remove(E2E.links_path())
+            self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [default], "no links file")
+        finally:
+            self.set_links_file(self.links)
+
+    def test_get_specification_opens_the_encoded_search(self):
+        for panel, keyword in enumerate(SEARCH_KEYWORDS):
+            with self.subTest(panel=panel + 1):
+                self.assertEqual(self.click_and_record(ID_GET_SPEC + panel),
+                                 [E2E.site.url + "/modulix/index.php?keyword=" + keyword])
+
+    def test_drivers_update_opens_the_page_or_starts_velmet(self):
+        page = E2E.site.url + "/quorin/drivers.php"
+        marker = E2E.session.unix_path(VELMET) + ".started"
+        try:
+            self.assertEqual(self.click_and_record(ID_DRIVERS), [page], "no Velmet value")
+            for missing in (EMPTY_VELMET, r"C:\Program Files\Tervane\Velmet\Gone.exe"):
+                with self.subTest(velmet=missing):
+                    E2E.session.reg_set(TERVANE_KEY, "Velmet", missing)
+                    self.assertEqual(self.click_and_record(ID_DRIVERS), [page])
+            E2E.session.reg_set(TERVANE_KEY, "Velmet", VELMET)
+            before = E2E.opened()
+            E2E.driver("click", ID_DRIVERS)
+            deadline = time.monotonic() + OPEN_WAIT_S
+            while not os.path.exists(marker) and time.monotonic() < deadline:
+                time.sleep(0.1)
+            self.assertTrue(os.path.exists(marker), "Velmet was not started")
+            self.assertEqual(E2E.opened(), before, "a page was opened as well")
+        finally:
+            E2E.session.reg_delete_value(TERVANE_KEY, "Velmet")
+
+    def test_activating_again_runs_nothing_again(self):
+        log, requests = E2E.read_log(), len(E2E.site.requests())
+        away = E2E.driver("away")[0]
+        self.assertEqual(away[1:], ["1", "1"], "switching to another window and back did not happen")
+        time.sleep(QUIET_S)
+        self.assertEqual(E2E.read_log(), log, "activation changed the log")
+        self.assertEqual(len(E2E.site.requests()), requests, "activation downloaded again")
+        self.assertEqual(E2E.driver.caption(), CAPTION)
+
+    def test_ctrl_q_ends_the_program(self):
+        self.quit_and_check(self.program, ("ctrl", "Q"), E2E.read_log())
+
+
+class SecondRunTest(ProgramTestCase):
+    """A second start with arguments, while the site serves an unsafe links file."""
+
+    ARGUMENT = r"C:\users\Public\Documents\memory report.txt"
+
+    @classmethod
+    def setUpClass(cls):
+        E2E.site.serve_links(b"[links]\r\nram=C:\\Windows\\System32\\cmd.exe\r\n")
+        cls.program, cls.log = Run.until_scanned([cls.ARGUMENT, "second"])
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.stop()
+
+    def test_log_holds_only_this_run_with_its_first_argument(self):
+        self.assertRunLog(self.log, start_up_lines(self.ARGUMENT) + [DOWNLOADED] + SCAN, self.program.started)
+
+    def test_unsafe_downloaded_link_opens_the_default(self):
+        self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [E2E.site.url + "/modulix"])
+
+    def test_menu_quit_ends_the_program(self):
+        self.quit_and_check(self.program, ("command", ID_QUIT), E2E.read_log())
+
+
+class FailedDownloadTest(ProgramTestCase):
+    """Links file downloads that fail: an error status, a refused connection."""
+
+    def launch(self, site_url=None):
+        run, log = Run.until_scanned(site_url=site_url)
+        self.addCleanup(run.stop)
+        return run, log
+
+    def test_error_status_is_logged_and_keeps_the_last_links_file(self):
+        last_good = b"[links]\r\nram=" + GOOD_LINK.encode() + b"\r\n"
+        os.makedirs(E2E.data_folder(), exist_ok=True)
+        self.set_links_file(last_good)
+        E2E.site.serve_links(b"<html><body>404 Not Found</body></html>", status=404)
+        run, log = self.launch()
+        self.assertRunLog(log, start_up_lines() + [("Error", "File downloaded : Server error (404)")] + SCAN,
+                          run.started)
+        with open(E2E.links_path(), "rb") as links:
+            self.assertEqual(links.read(), last_good, "the error page replaced the links file")
+        self.assertEqual(self.click_and_record(ID_GET_RAM + 3), [GOOD_LINK])
+        self.quit_and_check(run, ("ctrl", "Q"), log)
+
+    def test_refused_connection_is_logged_and_gives_the_default_link(self):
+        E2E.forget_previous_runs()
+        site = closed_port_url()
+        run, log = self.launch(site)
+        self.assertRunLog(log, start_up_lines() + [REFUSED] + SCAN, run.started)
+        self.assertFalse(os.path.exists(E2E.links_path()), "a links file appeared")
+        self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [site + "/modulix"])
+        self.quit_and_check(run, ("ctrl", "Q"), log)
+
+
+class QuitDuringDownloadTest(ProgramTestCase):
+    """The site takes the request and never answers; the user quits meanwhile."""
+
+    def setUp(self):
+        E2E.site.never_answer()
+        self.addCleanup(E2E.site.release)
+
+    def quit_while_waiting(self, how):
+        run = Run()
+        self.addCleanup(run.stop)
+        deadline = time.monotonic() + SCAN_WAIT_S
+        while not E2E.site.requests() and time.monotonic() < deadline and run.running():
+            time.sleep(0.1)
+        self.assertTrue(E2E.site.requests(), "the program never asked for the links file")
+        log = E2E.read_log()
+        self.assertRunLog(log, start_up_lines(), run.started)
+        E2E.driver(*how)
+        self.assertTrue(run.wait_for_exit(QUIT_LIMIT_S),
+                        "still running %d s after %s during the download" % (QUIT_LIMIT_S, how))
+        self.assertEqual(run.process.returncode, 0, run.error_output())
+        # The start-up lines stay; the download may record its abort; the scan never runs.
+        after = parse_run_log(E2E.read_log())
+        self.assertEqual(E2E.read_log()[-len(log):], log)
+        extra = [(level, message) for level, _, message in after[:len(after) - len(parse_run_log(log))]]
+        self.assertTrue(all(level == "Error" and message.startswith("File downloaded : Server error (")
+                            for level, message in extra) and len(extra) <= 1, "lines after quitting: %r" % extra)
+
+    def test_ctrl_q_during_the_download(self):
+        self.quit_while_waiting(("ctrl", "Q"))
+
+    def test_close_box_during_the_download(self):
+        self.quit_while_waiting(("close",))
+
+
+ORDER = [FirstRunTest, SecondRunTest, FailedDownloadTest, QuitDuringDownloadTest]
+
+
+def load_tests(loader, tests, pattern):
+    """The classes share one prefix and one site: run them, and their tests, as written."""
+    suite = unittest.TestSuite()
+    for case in ORDER:
+        names = [name for name in vars(case) if name.startswith("test")]
+        suite.addTests(case(name) for name in names)
+    return suite
+
+
+def setUpModule():
+    E2E.open()
+
+
+def tearDownModule():
+    E2E.close()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    for name in ("modulix", "driver", "marker", "work"):
+        parser.add_argument("--" + name, required=True)
+    options, rest = parser.parse_known_args()
+    global E2E
+    E2E = Environment(options)
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
