@@ -1,20 +1,62 @@
 // Stands in for the maker's driver-update program: when started it leaves "<own path>.started"
-// beside itself, holding its command line, and ends. Also the trivial program whose start-up
-// time is the baseline of the start-up measurement.
+// beside itself, holding its command line, and ends. It is also the trivial program whose
+// start-up is the baseline of the start-up measurement; with "--window" it first shows a window
+// and leaves the marker once that window is active, the least a windowed program does before its
+// own work.
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+constexpr UINT_PTR kGiveUpTimer = 1;
+constexpr UINT kGiveUpMs = 5000;
+
+bool LeaveMarker() {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return 1;
+  if (length == 0 || length >= MAX_PATH) return false;
   const std::wstring marker = std::wstring(path, length) + L".started";
   HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 1;
+  if (file == INVALID_HANDLE_VALUE) return false;
   const char* commandLine = GetCommandLineA();
   DWORD written = 0;
-  WriteFile(file, commandLine, static_cast<DWORD>(lstrlenA(commandLine)), &written, nullptr);
+  const bool ok = WriteFile(file, commandLine, static_cast<DWORD>(lstrlenA(commandLine)), &written, nullptr);
   CloseHandle(file);
-  return 0;
+  return ok;
+}
+
+LRESULT CALLBACK QuitWhenActive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATEAPP && wParam) {
+    LeaveMarker();
+    DestroyWindow(window);
+  }
+  if (message == WM_TIMER) DestroyWindow(window);
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void ShowWindowUntilActive(HINSTANCE instance) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = QuitWhenActive;
+  wc.hInstance = instance;
+  wc.lpszClassName = L"ModulixE2EMarker";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"Marker", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                200, 100, nullptr, nullptr, instance, nullptr);
+  SetTimer(window, kGiveUpTimer, kGiveUpMs, nullptr);
+  ShowWindow(window, SW_SHOWNORMAL);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  if (std::wcsstr(commandLine, L"--window")) {
+    ShowWindowUntilActive(instance);
+    return 0;
+  }
+  return LeaveMarker() ? 0 : 1;
 }
