@@ -11,222 +11,32 @@ import argparse
 import datetime
 import os
 import re
-import shutil
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_display import PrivateDisplay  # noqa: E402
 from e2e_log import describe, matches, parse_run_log  # noqa: E402
-from e2e_site import LinksSite, closed_port_url  # noqa: E402
-from e2e_wine import Driver, WineSession  # noqa: E402
+from e2e_machine import PANELS, SCAN, SEARCH_KEYWORDS  # noqa: E402
+from e2e_program import (EMPTY_VELMET, ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT,  # noqa: E402
+                         OPEN_WAIT_S, PROGRAM, SCAN_WAIT_S, TERVANE_KEY, VELMET, Environment, Run)
+from e2e_site import closed_port_url  # noqa: E402
 
-SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-FIXTURE = os.path.join(SOURCE_DIR, "tests", "data", "e2e_machine.json")
-
-TERVANE_KEY = r"HKCU\Software\Tervane"
-WINE_KEY = r"HKCU\Software\Wine"
-BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
-PROGRAM = r"C:\Program Files\Tervane\Modulix\Modulix.exe"  # a path with a space, as installed
-VELMET = r"C:\Program Files\Tervane\Velmet\Velmet.exe"
-EMPTY_VELMET = r"C:\Program Files\Tervane\Velmet\Empty.exe"
 CAPTION = "Modulix v1.4.5.11"
 WINDOWS_LINE = "Windows : 6.1 (Seven)"  # the prefix is set to report Windows 7
-
-ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT = 100, 110, 120, 130, 200
 CLIENT_SIZE = (751, 495)
-
-SCAN_WAIT_S = 40
-OPEN_WAIT_S = 15
 QUIT_LIMIT_S = 5
 QUIET_S = 1.5  # how long "nothing happens" is watched
 
-# What the fixture machine shows and logs. The model of module 0 keeps its trailing blanks.
-PANELS = [
-    [("Slot Name", "DIMM_A1"), ("Capacity", "8 GB"), ("Manufacturer", "Hynix (Hyundai)"),
-     ("Model", "HMT351U6CFR8C-H9  "), ("Type", "DDR3 / PC3-10664"), ("Serial#", "4D2A1F09")],
-    [("Slot Name", "DIMM_B1"), ("Capacity", "2 GB"), ("Manufacturer", "Freescale (Motorola)"),
-     ("Model", "FSL-DDR3-2G"), ("Type", "DDR3 / PC3-12800"), ("Serial#", "E2E00017")],
-]
-RAW = [("Hynix Semiconductor", "24", "1333"), ("800E000000000000", "24", "1600")]
-SEARCH_KEYWORDS = ["Hynix%20%28Hyundai%29%20HMT351U6CFR8C-H9%20%20",
-                   "Freescale%20%28Motorola%29%20FSL-DDR3-2G"]
-
-
-def scan_lines():
-    lines = []
-    for i, (rows, (maker, type_code, speed)) in enumerate(zip(PANELS, RAW)):
-        shown = dict(rows)
-        lines.append("Scanning slot #%d" % i)
-        lines += ["%d\t%s" % (i, text) for text in (
-            "Slot Name\t" + shown["Slot Name"], "Capacity\t" + shown["Capacity"],
-            "Manufacturer\t%s(%s)" % (shown["Manufacturer"], maker), "Model\t" + shown["Model"],
-            "Type\t" + type_code, "Speed\t" + speed, "Type\t" + shown["Type"], "Serial#\t" + shown["Serial#"])]
-    return [("Info", line) for line in lines]
-
-
-SCAN = scan_lines()
 DOWNLOADED = ("Info", re.compile(r"File downloaded in \d+ms"))
 REFUSED = ("Error", "File downloaded : Server error (10061)")
+E2E = None  # the Environment, opened for the whole module
 
 
 def start_up_lines(argument=None):
     administrator = "Yes" if E2E.administrator else "No"
     lines = ["Starting", PROGRAM, CAPTION, WINDOWS_LINE, "64Bits : Yes", "Administrator : " + administrator]
     return [("Info", line) for line in lines + ([argument] if argument is not None else [])]
-
-
-class Environment:
-    """Everything the test classes share: display, prefix, site, recorder and paths."""
-
-    def __init__(self, options):
-        self.options = options
-        self.work = os.path.abspath(options.work)
-        self.record = os.path.join(self.work, "opened.txt")
-        self.display = self.session = self.site = self.driver = None
-        self.administrator = None
-
-    def open(self):
-        os.makedirs(self.work, exist_ok=True)
-        try:
-            self.display = PrivateDisplay().__enter__()
-            self.session = WineSession(SOURCE_DIR, os.path.join(self.work, "prefix"), self.display.name).__enter__()
-            self.site = LinksSite().__enter__()
-            self.driver = Driver(self.session, self.options.driver)
-            self._install()
-            self.administrator = self.driver("facts")[0][1] == "1"
-        except BaseException:
-            self.close()
-            raise
-
-    def close(self):
-        for part in (self.site, self.session, self.display):
-            if part:
-                part.__exit__(None, None, None)
-
-    def _install(self):
-        for exe, target in ((self.options.modulix, PROGRAM), (self.options.marker, VELMET)):
-            os.makedirs(os.path.dirname(self.session.unix_path(target)), exist_ok=True)
-            shutil.copy(exe, self.session.unix_path(target))
-        open(self.session.unix_path(EMPTY_VELMET), "wb").close()
-        recorder = os.path.join(self.work, "record-open.sh")
-        with open(recorder, "w") as script:
-            script.write("#!/bin/sh\n# Stands in for the browser and the mail program.\n"
-                         "printf '%%s\\n' \"$*\" >> '%s'\n" % self.record)
-        os.chmod(recorder, 0o755)
-        self.session.reg_set(BROWSER_KEY, "Browsers", recorder)
-        self.session.reg_set(BROWSER_KEY, "Mailers", recorder)
-        self.session.reg_set(WINE_KEY, "Version", "win7")
-
-    # Paths of the program's files.
-    def data_folder(self):
-        return os.path.join(self.session.roaming_folder(), "Tervane", "Modulix")
-
-    def log_path(self):
-        return os.path.join(self.data_folder(), "Modulix.log")
-
-    def links_path(self):
-        return os.path.join(self.data_folder(), "modulix.ini")
-
-    def log_identity(self):
-        """Changes with every save of the log, which replaces the file."""
-        try:
-            info = os.stat(self.log_path())
-            return info.st_ino, info.st_mtime_ns, info.st_size
-        except FileNotFoundError:
-            return None
-
-    def read_log(self):
-        try:
-            with open(self.log_path(), "rb") as log:
-                return log.read()
-        except FileNotFoundError:
-            return b""
-
-    def forget_previous_runs(self):
-        shutil.rmtree(self.data_folder(), ignore_errors=True)
-        self.session.reg_delete_key(TERVANE_KEY)
-        for path in (self.record, self.session.unix_path(VELMET) + ".started"):
-            if os.path.exists(path):
-                os.remove(path)
-
-    # The recorder.
-    def opened(self):
-        try:
-            with open(self.record) as record:
-                return record.read().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def wait_for_opened(self, before):
-        deadline = time.monotonic() + OPEN_WAIT_S
-        while time.monotonic() < deadline:
-            now = self.opened()
-            if len(now) > before:
-                time.sleep(0.2)  # a second open would show up now
-                return self.opened()[before:]
-            time.sleep(0.1)
-        return []
-
-
-E2E = None
-
-
-class Run:
-    """One launch of the program."""
-
-    def __init__(self, arguments=(), site_url=None):
-        self.started = datetime.datetime.now().replace(microsecond=0)
-        self._old_log = E2E.log_identity()  # a log left by an earlier run must not count
-        self.process = E2E.session.start(
-            [PROGRAM] + list(arguments),
-            {"MODULIX_WMI_FIXTURE": WineSession.windows_path(FIXTURE),
-             "MODULIX_SITE_URL": site_url or E2E.site.url})
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_for_scan(self):
-        """Until the scan's last log line is written and the panels are set."""
-        deadline = time.monotonic() + SCAN_WAIT_S
-        while time.monotonic() < deadline:
-            if not self.running():
-                raise AssertionError("the program ended before its slot scan: exit %s, %s" % (
-                    self.process.returncode, self.error_output()))
-            log = E2E.read_log()
-            if E2E.log_identity() != self._old_log and log.split(b"\r\n", 1)[0].endswith(SCAN[-1][1].encode()) \
-                    and not E2E.driver.states(ID_LIST + 3)[ID_LIST + 3][0]:
-                return log
-            time.sleep(0.2)
-        raise AssertionError("no slot scan within %d s; log so far:\n%s" % (SCAN_WAIT_S, E2E.read_log().decode("cp1252")))
-
-    def error_output(self):
-        self.process.errors.seek(0)
-        return self.process.errors.read().decode(errors="replace")
-
-    def wait_for_exit(self, limit):
-        try:
-            self.process.wait(timeout=limit)
-            return True
-        except Exception:
-            return False
-
-    def stop(self):
-        if self.running():
-            self.process.kill()
-            self.process.wait()
-        self.process.errors.close()
-
-    @classmethod
-    def until_scanned(cls, *args, **kwargs):
-        """A launch that has finished its slot scan, and its log then."""
-        run = cls(*args, **kwargs)
-        try:
-            return run, run.wait_for_scan()
-        except BaseException:
-            run.stop()
-            raise
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -273,7 +83,7 @@ class FirstRunTest(ProgramTestCase):
         E2E.forget_previous_runs()
         cls.links = b"; links of the maker's family\r\n[links]\r\nram=" + GOOD_LINK.encode() + b"\r\n"
         E2E.site.serve_links(cls.links)
-        cls.program, cls.log = Run.until_scanned()
+        cls.program, cls.log = Run.until_scanned(E2E)
 
     @classmethod
     def tearDownClass(cls):
@@ -381,7 +191,7 @@ class SecondRunTest(ProgramTestCase):
     @classmethod
     def setUpClass(cls):
         E2E.site.serve_links(b"[links]\r\nram=C:\\Windows\\System32\\cmd.exe\r\n")
-        cls.program, cls.log = Run.until_scanned([cls.ARGUMENT, "second"])
+        cls.program, cls.log = Run.until_scanned(E2E, [cls.ARGUMENT, "second"])
 
     @classmethod
     def tearDownClass(cls):
@@ -401,7 +211,7 @@ class FailedDownloadTest(ProgramTestCase):
     """Links file downloads that fail: an error status, a refused connection."""
 
     def launch(self, site_url=None):
-        run, log = Run.until_scanned(site_url=site_url)
+        run, log = Run.until_scanned(E2E, site_url=site_url)
         self.addCleanup(run.stop)
         return run, log
 
@@ -436,7 +246,7 @@ class QuitDuringDownloadTest(ProgramTestCase):
         self.addCleanup(E2E.site.release)
 
     def quit_while_waiting(self, how):
-        run = Run()
+        run = Run(E2E)
         self.addCleanup(run.stop)
         deadline = time.monotonic() + SCAN_WAIT_S
         while not E2E.site.requests() and time.monotonic() < deadline and run.running():
