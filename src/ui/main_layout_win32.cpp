@@ -49,9 +49,9 @@ struct MainLayoutBuilder {
     HWND group = CreateGroup(d.general_grp, kSlotLeft[i], kSlotTop[i], 361, 161,
                              "Slot " + std::to_string(i + 1), font);
     d.slot_grp[i] = group;
-    // Created bottom first: the specification button lies under the empty-slot button, which
+    // Created bottom first: the search button lies under the empty-slot button, which
     // lies under the list.
-    d.getSpec_btn[i] = CreateSpecificationButton(group, kIdGetSpec1 + i, 280, 16, 73, 89, font);
+    d.getSpec_btn[i] = CreateModuleSearchButton(group, kIdGetSpec1 + i, 280, 16, 73, 89, font);
     d.getRAM_btn[i] = CreateEmptySlotButton(group, kIdGetRam1 + i, 8, 16, 345, 137,
                                             d.ImageList96, font);
     d.lst[i] = CreateTwoColumnList(group, kIdList1 + i, 7, 16, 266, 137, font);

@@ -54,7 +54,7 @@ HWND CreateEmptySlotButton(HWND parent, int id, int x, int y, int width, int hei
   return button->Handle();
 }
 
-HWND CreateSpecificationButton(HWND parent, int id, int x, int y, int width, int height,
+HWND CreateModuleSearchButton(HWND parent, int id, int x, int y, int width, int height,
                                HFONT font) {
   HWND button = CreateSpecButton(parent, id, x, y, width, height, "Get Specification");
   SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

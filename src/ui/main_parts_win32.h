@@ -1,5 +1,5 @@
 #pragma once
-// The main window's self-drawn parts: scope graph, image buttons, specification buttons and
+// The main window's self-drawn parts: scope graph, image buttons, module search buttons and
 // the 32 x 32 image list.
 #include <windows.h>
 #include <commctrl.h>
@@ -10,5 +10,5 @@ HWND CreateDriversButton(HWND parent, int x, int y, int width, int height, HIMAG
                          HFONT font);
 HWND CreateEmptySlotButton(HWND parent, int id, int x, int y, int width, int height,
                            HIMAGELIST images, HFONT font);
-HWND CreateSpecificationButton(HWND parent, int id, int x, int y, int width, int height,
+HWND CreateModuleSearchButton(HWND parent, int id, int x, int y, int width, int height,
                                HFONT font);

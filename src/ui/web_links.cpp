@@ -16,7 +16,7 @@ std::string ChooseBuyMemoryLink(const std::string& site, const std::string& valu
   return IsUsableLink(value) ? value : site + "/modulix";
 }
 
-std::string SpecificationSearchUrl(const std::string& site, const std::string& manufacturer,
+std::string ModuleSearchUrl(const std::string& site, const std::string& manufacturer,
                                    const std::string& model) {
   return site + "/modulix/index.php?keyword=" + UrlEncode(manufacturer + " " + model);
 }

@@ -9,6 +9,6 @@ bool IsUsableLink(const std::string& value);
 // The value when it is usable, else the program's own page on the maker's site.
 std::string ChooseBuyMemoryLink(const std::string& site, const std::string& value);
 // The maker's search for a module: manufacturer + " " + model, percent-encoded.
-std::string SpecificationSearchUrl(const std::string& site, const std::string& manufacturer,
+std::string ModuleSearchUrl(const std::string& site, const std::string& manufacturer,
                                    const std::string& model);
 std::string DriversPageUrl(const std::string& site);

@@ -37,7 +37,7 @@ void TMainDlg::getRAM_btnClick() { ShellExecuteOpen(Handle(), ReadLink("ram")); 
 
 void TMainDlg::getSpecClick(int panel) {
   HWND list = lst[panel - 1];
-  ShellOpen(SpecificationSearchUrl(MakerSiteUrl(), ListCellText(list, kManufacturerRow, 1),
+  ShellOpen(ModuleSearchUrl(MakerSiteUrl(), ListCellText(list, kManufacturerRow, 1),
                                    ListCellText(list, kModelRow, 1)));
 }
 

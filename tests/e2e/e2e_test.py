@@ -143,7 +143,7 @@ class FirstRunTest(ProgramTestCase):
         finally:
             self.set_links_file(self.links)
 
-    def test_get_specification_opens_the_encoded_search(self):
+    def test_search_button_opens_the_encoded_search(self):
         for panel, keyword in enumerate(SEARCH_KEYWORDS):
             with self.subTest(panel=panel + 1):
                 self.assertEqual(self.click_and_record(ID_GET_SPEC + panel),

@@ -6,7 +6,7 @@
 
 namespace {
 
-// Microsoft's published NTLM specification (MS-NLMP), section 4.2: user "User", domain "Domain",
+// Microsoft's published NTLM protocol document (MS-NLMP), section 4.2: user "User", domain "Domain",
 // password "Password", server challenge 0123456789abcdef, client challenge aa..aa, time 0.
 const std::string kServerChallenge = HexToBytes("0123456789abcdef");
 const std::string kClientChallenge(8, '\xaa');

@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesign) {
   EXPECT_EQ(WindowText(dlg_->subtitle_lbl), "Memory details at your finger tips");
   EXPECT_EQ(ImageList_GetImageCount(dlg_->ImageList96), 2);
 
-  // The list lies above the empty-slot button, which lies above the specification button.
+  // The list lies above the empty-slot button, which lies above the search button.
   EXPECT_EQ(GetWindow(dlg_->slot_grp[0], GW_CHILD), dlg_->lst[0]);
   EXPECT_EQ(GetWindow(dlg_->lst[0], GW_HWNDNEXT), dlg_->getRAM_btn[0]);
   EXPECT_EQ(GetWindow(dlg_->getRAM_btn[0], GW_HWNDNEXT), dlg_->getSpec_btn[0]);

@@ -25,11 +25,11 @@ TEST(BuyMemoryLink, OnlyWebAddressesFromTheLinksFileCount) {
   EXPECT_FALSE(IsUsableLink("http://a.example/\tx"));
 }
 
-TEST(SpecificationSearch, EncodesManufacturerAndModelAsShown) {
-  EXPECT_EQ(SpecificationSearchUrl(kSite, "Freescale (Motorola)", "MT16"),
+TEST(ModuleSearch, EncodesManufacturerAndModelAsShown) {
+  EXPECT_EQ(ModuleSearchUrl(kSite, "Freescale (Motorola)", "MT16"),
             kSite + "/modulix/index.php?keyword=Freescale%20%28Motorola%29%20MT16");
   // Trailing blanks of a model are kept, as "%20" groups.
-  EXPECT_EQ(SpecificationSearchUrl(kSite, "Samsung", "M378B5273CH0-CH9  "),
+  EXPECT_EQ(ModuleSearchUrl(kSite, "Samsung", "M378B5273CH0-CH9  "),
             kSite + "/modulix/index.php?keyword=Samsung%20M378B5273CH0-CH9%20%20");
   EXPECT_EQ(DriversPageUrl(kSite), kSite + "/quorin/drivers.php");
 }
