@@ -3,29 +3,13 @@
 #include <objbase.h>
 
 #include "cli/report_source.h"
+#include "inventory/com_apartment_win32.h"
 
-namespace {
-
-// WMI needs COM on this thread for as long as the readers live: until the program ends.
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool ok_;
-};
-
-}  // namespace
 
 const char* const kFirmwareTablesRemedy =
     "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
 
 LoadedInventory LoadDefaultInventory() {
-  static ComApartment apartment;
+  static ComApartment apartment;  // WMI needs COM on this thread until the program ends
   return {"wmi", DefaultWmiProvider(), std::nullopt, ""};
 }

@@ -3,33 +3,19 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "inventory/com_apartment_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/program_start_win32.h"
 
 namespace {
 
-// COM in a single-threaded apartment for the main thread, from start to exit.
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool ok_;
-};
-
-int RunMessageLoop(TMainDlg& main) {
+int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (PreTranslateProgramMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  (void)main;
   return static_cast<int>(msg.wParam);
 }
 
@@ -42,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   InitCommonControlsEx(&controls);
   TMainDlg* main = CreateProgramWindows(instance);
   ShowWindow(main->Handle(), show);
-  const int code = RunMessageLoop(*main);
+  const int code = RunMessageLoop();
   DestroyProgramWindows();
   return code;
 }
