@@ -7,9 +7,9 @@
 #include <sstream>
 #include <thread>
 
-#include "support/file_grabber.h"
-#include "support/http_client.h"
-#include "support/socket.h"
+#include "support/download/file_grabber.h"
+#include "support/download/http_client.h"
+#include "support/download/socket.h"
 
 namespace {
 

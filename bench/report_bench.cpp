@@ -6,7 +6,7 @@
 #include "cli/report_human.h"
 #include "cli/report_json.h"
 #include "cli/report_source.h"
-#include "inventory/smbios_source.h"
+#include "inventory/smbios/smbios_source.h"
 
 namespace {
 

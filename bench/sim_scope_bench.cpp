@@ -2,7 +2,7 @@
 // after a long run (it must not grow with the number of steps).
 #include <benchmark/benchmark.h>
 
-#include "controls/sim_scope.h"
+#include "controls/scope/sim_scope.h"
 #include "sim_scope_memory_posix.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "build_config.h"
-#include "inventory/json_fixture_provider.h"
+#include "inventory/wmi/json_fixture_provider.h"
 #include "ui/slot_scan.h"
 
 namespace {

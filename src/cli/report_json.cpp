@@ -4,7 +4,7 @@
 
 #include "cli/report_facts.h"
 #include "cli/report_text.h"
-#include "inventory/converters.h"
+#include "inventory/wmi/converters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/report_model.h"
 
 #include "cli/report_names.h"
-#include "inventory/converters.h"
+#include "inventory/wmi/converters.h"
 
 const std::vector<std::string> kReportRawProperties = {
     "DeviceLocator", "BankLabel",        "Capacity", "Manufacturer",

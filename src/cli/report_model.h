@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "inventory/wmi_provider.h"
+#include "inventory/wmi/wmi_provider.h"
 #include "ui/slot_scan.h"
 
 struct ModuleReport {

@@ -1,7 +1,7 @@
 #include "cli/report_source.h"
 
-#include "inventory/json_fixture_provider.h"
-#include "inventory/smbios_memory.h"
+#include "inventory/wmi/json_fixture_provider.h"
+#include "inventory/smbios/smbios_memory.h"
 
 namespace {
 

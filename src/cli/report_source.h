@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/report_options.h"
-#include "inventory/smbios_source.h"
-#include "inventory/wmi_provider.h"
+#include "inventory/smbios/smbios_source.h"
+#include "inventory/wmi/wmi_provider.h"
 
 struct LoadedInventory {
   std::string source;  // "wmi", "smbios" or "fixture"

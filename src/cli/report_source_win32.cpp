@@ -3,7 +3,7 @@
 #include <objbase.h>
 
 #include "cli/report_source.h"
-#include "inventory/com_apartment_win32.h"
+#include "inventory/wmi/com_apartment_win32.h"
 
 
 const char* const kFirmwareTablesRemedy =

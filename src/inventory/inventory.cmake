@@ -1,10 +1,4 @@
+# The two record readers over the WMI class cache.
 modulix_module(inventory
-  SOURCES
-    property_value.cpp text_number.cpp date_time.cpp converters.cpp
-    wmi_connection.cpp wmi_class.cpp wmi_provider.cpp
-    in_memory_provider.cpp json_fixture_provider.cpp
-    physical_memory.cpp physical_memory_array.cpp
-  POSIX_SOURCES platform_wmi_provider_posix.cpp
-  WIN32_SOURCES wmi_com_provider_win32.cpp com_ptr_win32.cpp com_variant_win32.cpp
-  DEPS text_convert
-  WIN32_LIBS ole32 oleaut32 wbemuuid uuid)
+  SOURCES physical_memory.cpp physical_memory_array.cpp
+  DEPS wmi)

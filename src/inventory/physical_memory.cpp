@@ -1,6 +1,6 @@
 #include "inventory/physical_memory.h"
 
-#include "inventory/converters.h"
+#include "inventory/wmi/converters.h"
 
 TWin32_PhysicalMemory::TWin32_PhysicalMemory(bool LoadNow, std::shared_ptr<WmiProvider> provider)
     : TWmiClass(false, "root\\CIMV2", "Win32_PhysicalMemory", std::move(provider)) {

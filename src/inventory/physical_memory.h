@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "inventory/date_time.h"
-#include "inventory/wmi_class.h"
+#include "inventory/wmi/date_time.h"
+#include "inventory/wmi/wmi_class.h"
 
 class TWin32_PhysicalMemory : public TWmiClass {
  public:

@@ -1,6 +1,6 @@
 #include "inventory/physical_memory_array.h"
 
-#include "inventory/converters.h"
+#include "inventory/wmi/converters.h"
 
 TWin32_PhysicalMemoryArray::TWin32_PhysicalMemoryArray(bool LoadNow,
                                                        std::shared_ptr<WmiProvider> provider)

@@ -5,7 +5,7 @@
 #include <vector>
 #include <stdexcept>
 
-#include "controls/img_btn_gdi_win32.h"
+#include "controls/image_button/img_btn_gdi_win32.h"
 #include "ui/app_title.h"
 
 namespace {

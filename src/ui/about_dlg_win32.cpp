@@ -6,11 +6,11 @@
 #include <stdexcept>
 
 #include "build_config.h"
-#include "controls/img_btn_custom_button_win32.h"
-#include "support/file_utils.h"
-#include "support/shell_open.h"
-#include "support/site_url.h"
-#include "support/text_convert.h"
+#include "controls/image_button/img_btn_custom_button_win32.h"
+#include "support/files/file_utils.h"
+#include "support/files/shell_open.h"
+#include "support/files/site_url.h"
+#include "support/files/text_convert.h"
 #include "ui/about_dlg_art_win32.h"
 #include "ui/app_title.h"
 

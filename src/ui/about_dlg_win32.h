@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "controls/img_btn_gdi_win32.h"
-#include "support/text_storage.h"
+#include "controls/image_button/img_btn_gdi_win32.h"
+#include "support/text_storage/text_storage.h"
 
 class TAboutDlg {
  public:

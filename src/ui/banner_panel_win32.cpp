@@ -1,6 +1,6 @@
 #include "ui/banner_panel_win32.h"
 
-#include "ui/win_controls_win32.h"
+#include "ui/standard_controls_win32.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "support/file_grabber.h"
-#include "support/run_log.h"
+#include "support/download/file_grabber.h"
+#include "support/run_log/run_log.h"
 #include "ui/error_box_win32.h"
 #include "ui/main_menu_win32.h"
-#include "ui/win_controls_win32.h"
+#include "ui/standard_controls_win32.h"
 
 TMainDlg* MainDlg = nullptr;
 

@@ -1,6 +1,6 @@
 // Menu handlers and the destroy handler of the main window.
-#include "support/file_grabber.h"
-#include "support/run_log.h"
+#include "support/download/file_grabber.h"
+#include "support/run_log/run_log.h"
 #include "ui/about_hook_win32.h"
 #include "ui/main_dlg_win32.h"
 

@@ -3,9 +3,9 @@
 
 #include "ui/banner_panel_win32.h"
 #include "ui/main_dlg_win32.h"
-#include "ui/main_parts_win32.h"
+#include "ui/main_custom_controls_win32.h"
 #include "ui/resource_ids.h"
-#include "ui/win_controls_win32.h"
+#include "ui/standard_controls_win32.h"
 
 namespace {
 constexpr COLORREF kSilver = RGB(192, 192, 192);

@@ -7,9 +7,9 @@ modulix_module(startup_texts SOURCES startup_texts.cpp)
 modulix_module(main_window
   WIN32_SOURCES
     banner_panel_win32.cpp error_box_win32.cpp main_dlg_win32.cpp main_handlers_win32.cpp
-    main_layout_win32.cpp main_menu_win32.cpp main_parts_win32.cpp memory_timer_win32.cpp
+    main_layout_win32.cpp main_menu_win32.cpp main_custom_controls_win32.cpp memory_timer_win32.cpp
     program_start_win32.cpp slot_panels_win32.cpp slot_scan_win32.cpp startup_win32.cpp
-    web_links_win32.cpp win_controls_win32.cpp
+    web_links_win32.cpp standard_controls_win32.cpp
   DEPS shell_open run_log slot_scan inventory file_utils system_info text_convert site_url
        format_byte_size file_grabber web_links startup_texts memory_panel sim_scope img_btn
        spec_button about_dlg

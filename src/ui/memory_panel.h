@@ -1,7 +1,7 @@
 #pragma once
 // The "Physical Memory." group's graph: the memory load in percent, scrolled by the memory
 // timer once a second.
-#include "controls/sim_scope.h"
+#include "controls/scope/sim_scope.h"
 
 // The settings of the main window's scope, which keeps the 89 x 65 size it was created with:
 // base line at 80 percent, grid every 5 pixels both ways, its own clock off (the memory timer

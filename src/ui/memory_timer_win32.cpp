@@ -1,8 +1,8 @@
 // One tick of the memory timer: the used and total figures and a step of the graph.
-#include "controls/sim_scope_win32.h"
+#include "controls/scope/sim_scope_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/memory_panel_win32.h"
-#include "ui/win_controls_win32.h"
+#include "ui/standard_controls_win32.h"
 
 void TMainDlg::Mem_tmrTimer() {
   TSimScope* graph = SimScopeFromWindow(scope);

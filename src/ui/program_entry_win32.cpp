@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "inventory/com_apartment_win32.h"
+#include "inventory/wmi/com_apartment_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/program_start_win32.h"
 

@@ -1,6 +1,6 @@
 #include "ui/program_start_win32.h"
 
-#include "support/file_utils.h"
+#include "support/files/file_utils.h"
 #include "ui/about_dlg_win32.h"
 #include "ui/about_hook_win32.h"
 #include "ui/main_dlg_win32.h"

@@ -6,7 +6,7 @@
 
 #include "ui/main_dlg_win32.h"
 #include "ui/slot_scan.h"
-#include "ui/win_controls_win32.h"
+#include "ui/standard_controls_win32.h"
 
 namespace {
 

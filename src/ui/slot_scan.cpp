@@ -5,7 +5,7 @@
 
 #include "decoding/manufacturer.h"
 #include "decoding/memory_type.h"
-#include "inventory/text_number.h"
+#include "inventory/wmi/text_number.h"
 
 namespace {
 

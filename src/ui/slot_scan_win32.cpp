@@ -1,7 +1,7 @@
 // The slot scan of the main window: read both classes, log every module, fill the panels.
 #include "inventory/physical_memory.h"
 #include "inventory/physical_memory_array.h"
-#include "support/run_log.h"
+#include "support/run_log/run_log.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/slot_panels_win32.h"
 #include "ui/slot_scan.h"

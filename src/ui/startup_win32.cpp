@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "support/file_grabber.h"
-#include "support/file_utils.h"
-#include "support/registry.h"
-#include "support/run_log.h"
-#include "support/site_url.h"
-#include "support/system_info.h"
-#include "support/text_convert.h"
+#include "support/download/file_grabber.h"
+#include "support/files/file_utils.h"
+#include "support/system/registry.h"
+#include "support/run_log/run_log.h"
+#include "support/files/site_url.h"
+#include "support/system/system_info.h"
+#include "support/files/text_convert.h"
 #include "ui/app_title.h"
 #include "ui/banner_panel_win32.h"
 #include "ui/format_byte_size.h"

@@ -1,7 +1,7 @@
 #include "ui/web_links.h"
 
 #include "decoding/manufacturer.h"
-#include "support/url_encode.h"
+#include "support/files/url_encode.h"
 
 bool IsUsableLink(const std::string& value) {
   if (value.size() <= 1) return false;

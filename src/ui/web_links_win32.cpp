@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "support/file_utils.h"
-#include "support/registry.h"
-#include "support/shell_open.h"
-#include "support/site_url.h"
-#include "support/text_convert.h"
+#include "support/files/file_utils.h"
+#include "support/system/registry.h"
+#include "support/files/shell_open.h"
+#include "support/files/site_url.h"
+#include "support/files/text_convert.h"
 #include "ui/app_title.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/slot_panels_win32.h"

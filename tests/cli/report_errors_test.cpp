@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "inventory/smbios_dump_writer.h"
+#include "inventory/smbios/smbios_dump_writer.h"
 #include "report_test_util.h"
 
 namespace {

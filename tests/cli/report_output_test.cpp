@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "inventory/smbios_dump_writer.h"
+#include "inventory/smbios/smbios_dump_writer.h"
 #include "report_test_util.h"
 
 namespace {

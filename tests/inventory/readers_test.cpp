@@ -3,7 +3,7 @@
 
 #include "inventory/physical_memory.h"
 #include "inventory/physical_memory_array.h"
-#include "inventory/wmi_test_support.h"
+#include "inventory/wmi/wmi_test_support.h"
 
 namespace {
 

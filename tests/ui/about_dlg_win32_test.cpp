@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "build_config.h"
-#include "support/shell_open.h"
+#include "support/files/shell_open.h"
 #include "ui/about_dlg_win32.h"
 
 namespace {

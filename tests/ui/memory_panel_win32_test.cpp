@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "controls/sim_scope_win32.h"
+#include "controls/scope/sim_scope_win32.h"
 #include "ui/format_byte_size.h"
 #include "ui/memory_panel_win32.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "inventory/json_fixture_provider.h"
-#include "inventory/wmi_provider.h"
+#include "inventory/wmi/json_fixture_provider.h"
+#include "inventory/wmi/wmi_provider.h"
 #include "ui/error_box_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/slot_panels_win32.h"

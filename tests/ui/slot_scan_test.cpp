@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "inventory/wmi_test_support.h"
+#include "inventory/wmi/wmi_test_support.h"
 
 namespace {
 

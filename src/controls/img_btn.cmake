@@ -1,4 +1,0 @@
-modulix_module(img_btn
-  SOURCES img_btn_layout.cpp
-  WIN32_SOURCES img_btn_custom_button_win32.cpp img_btn_win32.cpp img_btn_paint_win32.cpp
-  WIN32_LIBS comctl32 uxtheme gdi32 user32)

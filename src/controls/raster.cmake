@@ -1,1 +1,0 @@
-modulix_module(raster SOURCES raster.cpp)

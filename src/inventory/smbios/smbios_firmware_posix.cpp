@@ -1,0 +1,16 @@
+// Linux keeps a copy of the firmware's tables: the entry point and the table in two files,
+// readable by root only.
+#include "inventory/smbios/smbios_source.h"
+
+SmbiosTable LoadFirmwareSmbios() {
+  std::string folder = FirmwareTablesFolder();
+  std::string entryPath = folder + "/smbios_entry_point";
+  std::string tablePath = folder + "/DMI";
+  std::vector<uint8_t> entry = ReadSmbiosFile(entryPath);
+  std::vector<uint8_t> table = ReadSmbiosFile(tablePath);
+  try {
+    return ReadSmbiosTables(entry, table);
+  } catch (const SmbiosError& e) {
+    throw SmbiosReadError(entryPath, e.what());
+  }
+}

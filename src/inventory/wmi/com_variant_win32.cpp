@@ -1,0 +1,65 @@
+#include "inventory/wmi/com_variant_win32.h"
+
+#include "inventory/wmi/com_ptr_win32.h"
+#include "inventory/wmi/wmi_provider.h"
+
+namespace {
+
+// An interface pointer held inside a property value.
+class ComObject : public WmiObject {
+ public:
+  explicit ComObject(IUnknown* unknown) : unknown_(unknown) {
+    if (unknown_) unknown_->AddRef();
+  }
+  ~ComObject() override {
+    if (unknown_) unknown_->Release();
+  }
+
+ private:
+  IUnknown* unknown_;
+};
+
+PropertyValue TextValue(BSTR text) {
+  return PropertyValue(WideToAnsi(text, static_cast<int>(SysStringLen(text))));
+}
+
+// Types WMI does not normally deliver: take their text when COM can give one.
+PropertyValue OtherValue(const VARIANT& v) {
+  ScopedVariant text;
+  // The source is only read; the API just lacks the const.
+  VARIANT* source = const_cast<VARIANT*>(&v);
+  if (FAILED(VariantChangeType(text.Put(), source, 0, VT_BSTR))) return PropertyValue();
+  return TextValue(text.Get().bstrVal);
+}
+
+PropertyValue Unsigned32(ULONG v) {
+  return v > 0x7FFFFFFFu ? PropertyValue(static_cast<int64_t>(v))
+                         : PropertyValue(static_cast<int32_t>(v));
+}
+
+}  // namespace
+
+PropertyValue VariantToValue(const VARIANT& v) {
+  if (v.vt & (VT_ARRAY | VT_BYREF)) return PropertyValue();
+  switch (v.vt) {
+    case VT_EMPTY: return PropertyValue();
+    case VT_NULL: return PropertyValue::Null();
+    case VT_I1: return PropertyValue(static_cast<int32_t>(v.cVal));
+    case VT_UI1: return PropertyValue(static_cast<int32_t>(v.bVal));
+    case VT_I2: return PropertyValue(static_cast<int32_t>(v.iVal));
+    case VT_UI2: return PropertyValue(static_cast<int32_t>(v.uiVal));
+    case VT_I4: return PropertyValue(static_cast<int32_t>(v.lVal));
+    case VT_INT: return PropertyValue(static_cast<int32_t>(v.intVal));
+    case VT_UI4: return Unsigned32(v.ulVal);
+    case VT_UINT: return Unsigned32(v.uintVal);
+    case VT_I8: return PropertyValue(static_cast<int64_t>(v.llVal));
+    case VT_R4: return PropertyValue(static_cast<double>(v.fltVal));
+    case VT_R8: return PropertyValue(v.dblVal);
+    case VT_BOOL: return PropertyValue(v.boolVal != VARIANT_FALSE);
+    case VT_BSTR: return TextValue(v.bstrVal);
+    case VT_DATE: return PropertyValue::Date(v.date);
+    case VT_UNKNOWN: return PropertyValue(std::shared_ptr<WmiObject>(new ComObject(v.punkVal)));
+    case VT_DISPATCH: return PropertyValue(std::shared_ptr<WmiObject>(new ComObject(v.pdispVal)));
+    default: return OtherValue(v);
+  }
+}

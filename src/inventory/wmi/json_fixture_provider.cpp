@@ -1,0 +1,82 @@
+#include "inventory/wmi/json_fixture_provider.h"
+
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+PropertyValue IntegerValue(int64_t v) {
+  if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max()) {
+    return PropertyValue(static_cast<int32_t>(v));
+  }
+  return PropertyValue(v);
+}
+
+PropertyValue JsonToValue(const Json& json, const std::string& name) {
+  switch (json.type()) {
+    case Json::value_t::null: return PropertyValue::Null();
+    case Json::value_t::string: return PropertyValue(json.get<std::string>());
+    case Json::value_t::boolean: return PropertyValue(json.get<bool>());
+    case Json::value_t::number_integer: return IntegerValue(json.get<int64_t>());
+    case Json::value_t::number_unsigned: {
+      const uint64_t v = json.get<uint64_t>();
+      if (v > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) {
+        throw WmiError("Fixture value of " + name + " does not fit 64 bits");
+      }
+      return IntegerValue(static_cast<int64_t>(v));
+    }
+    case Json::value_t::number_float: return PropertyValue(json.get<double>());
+    default: throw WmiError("Fixture value of " + name + " is not a text, number, Boolean or null");
+  }
+}
+
+WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
+  if (!json.is_object()) throw WmiError("Fixture instance of " + className + " is not an object");
+  WmiInstanceData instance;
+  for (const auto& [name, value] : json.items()) {
+    instance.emplace_back(name, JsonToValue(value, className + "." + name));
+  }
+  return instance;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf())) throw WmiError("Cannot read the WMI fixture " + path);
+  return text.str();
+}
+
+class FixtureProvider : public WmiProvider {
+ public:
+  explicit FixtureProvider(std::string path) : path_(std::move(path)) {}
+  std::shared_ptr<WmiLocator> CreateLocator() override {
+    return MakeInMemoryProvider(ParseWmiFixture(ReadWholeFile(path_)))->CreateLocator();
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+WmiClassTable ParseWmiFixture(const std::string& jsonText) {
+  Json root = Json::parse(jsonText, nullptr, false);
+  if (root.is_discarded()) throw WmiError("The WMI fixture is not valid JSON");
+  if (!root.is_object()) throw WmiError("The WMI fixture is not a JSON object");
+  WmiClassTable table;
+  for (const auto& [className, instances] : root.items()) {
+    if (!instances.is_array()) throw WmiError("Fixture class " + className + " is not an array");
+    std::vector<WmiInstanceData>& rows = table.classes[className];
+    for (const Json& instance : instances) rows.push_back(JsonToInstance(instance, className));
+  }
+  return table;
+}
+
+std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::string path) {
+  return std::make_shared<FixtureProvider>(std::move(path));
+}

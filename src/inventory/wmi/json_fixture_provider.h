@@ -1,0 +1,17 @@
+#pragma once
+// The WMI test seam: classes served from a JSON file instead of the system. The file is a JSON
+// object whose members are class names, each an array of instances; an instance is an object
+// whose members, in file order, are property names and values: string = text, integer = 32-bit
+// integer when it fits, else 64-bit, true/false = Boolean, other numbers = real, null = null.
+// A class missing from the file fails its query; [] is a class with no instances.
+#include <memory>
+#include <string>
+
+#include "inventory/wmi/in_memory_provider.h"
+
+// Raises WmiError for text that is not JSON or not of that shape.
+WmiClassTable ParseWmiFixture(const std::string& jsonText);
+
+// Reads and parses the file each time a locator is created, so a missing or broken file fails
+// the queries (Count -1) rather than the program.
+std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::string path);

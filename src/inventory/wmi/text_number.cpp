@@ -1,0 +1,58 @@
+#include "inventory/wmi/text_number.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// from_chars takes no leading plus sign; a minus it handles itself.
+std::string_view SkipPlus(std::string_view text) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::optional<int64_t> ParseWholeInt64(std::string_view text) {
+  text = SkipPlus(TrimBlanks(text));
+  int64_t value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value, 10);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseWholeReal(std::string_view text) {
+  text = SkipPlus(TrimBlanks(text));
+  double value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
+  if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<bool> ParseBooleanWord(std::string_view text) {
+  text = TrimBlanks(text);
+  if (SameTextAscii(text, "true")) return true;
+  if (SameTextAscii(text, "false")) return false;
+  return std::nullopt;
+}
+
+bool SameTextAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;  // names mostly come in the same case
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}

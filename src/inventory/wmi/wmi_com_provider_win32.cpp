@@ -1,0 +1,174 @@
+// WMI through its typed COM interfaces. The scripting objects cannot enumerate a property set
+// under Wine, the typed ones work on Windows and Wine alike. COM must already be initialised on
+// the calling thread (the program entry does it).
+#include <windows.h>
+#include <wbemcli.h>
+
+#include <cstdio>
+
+#include "inventory/wmi/com_ptr_win32.h"
+#include "inventory/wmi/com_variant_win32.h"
+#include "inventory/wmi/platform_wmi_provider.h"
+
+namespace {
+
+// Without these the property set would also list __CLASS, __PATH and the other system
+// properties, which the scripting interface's Properties_ leaves out.
+constexpr LONG kUserPropertiesOnly = WBEM_FLAG_ALWAYS | WBEM_FLAG_NONSYSTEM_ONLY;
+
+void Check(HRESULT hr, const char* call) {
+  if (SUCCEEDED(hr)) return;
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
+  throw WmiError(std::string(call) + " failed (" + code + ")");
+}
+
+class ComObjectHolder : public WmiObject {
+ public:
+  explicit ComObjectHolder(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
+
+ private:
+  ComPtr<IWbemClassObject> object_;
+};
+
+std::vector<std::string> BstrArrayToTexts(SAFEARRAY* names) {
+  LONG low = 0, high = -1;
+  Check(SafeArrayGetLBound(names, 1, &low), "SafeArrayGetLBound");
+  Check(SafeArrayGetUBound(names, 1, &high), "SafeArrayGetUBound");
+  std::vector<std::string> texts;
+  for (LONG i = low; i <= high; ++i) {
+    BSTR name = nullptr;
+    Check(SafeArrayGetElement(names, &i, &name), "SafeArrayGetElement");
+    texts.push_back(WideToAnsi(name, static_cast<int>(SysStringLen(name))));
+    SysFreeString(name);
+  }
+  return texts;
+}
+
+class ComPropertySet : public WmiPropertySet {
+ public:
+  explicit ComPropertySet(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
+
+  std::vector<std::string> Names() override {
+    SAFEARRAY* names = nullptr;
+    Check(object_->GetNames(nullptr, kUserPropertiesOnly, nullptr, &names),
+          "IWbemClassObject::GetNames");
+    struct Destroy { SAFEARRAY* a; ~Destroy() { if (a) SafeArrayDestroy(a); } } guard{names};
+    return names ? BstrArrayToTexts(names) : std::vector<std::string>();
+  }
+
+  PropertyValue Value(const std::string& name) override {
+    const std::wstring wide = AnsiToWide(name);
+    ScopedVariant value;
+    Check(object_->Get(wide.c_str(), 0, value.Put(), nullptr, nullptr), "IWbemClassObject::Get");
+    return VariantToValue(value.Get());
+  }
+
+ private:
+  ComPtr<IWbemClassObject> object_;
+};
+
+class ComInstance : public WmiInstance {
+ public:
+  explicit ComInstance(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
+  std::unique_ptr<WmiPropertySet> Properties() override {
+    return std::make_unique<ComPropertySet>(object_);
+  }
+
+ private:
+  ComPtr<IWbemClassObject> object_;
+};
+
+class ComEnumerator : public WmiEnumerator {
+ public:
+  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items) : items_(std::move(items)) {}
+
+  // Anything but one delivered object (the end, or an error) ends the walk.
+  bool Next(std::shared_ptr<WmiInstance>& item) override {
+    ComPtr<IWbemClassObject> object;
+    ULONG returned = 0;
+    const HRESULT hr = items_->Next(WBEM_INFINITE, 1, object.Put(), &returned);
+    if (hr != WBEM_S_NO_ERROR || returned != 1 || !object) return false;
+    item = std::make_shared<ComInstance>(std::move(object));
+    return true;
+  }
+
+ private:
+  ComPtr<IEnumWbemClassObject> items_;
+};
+
+class ComServices : public WmiServices {
+ public:
+  explicit ComServices(ComPtr<IWbemServices> services) : services_(std::move(services)) {}
+
+  std::unique_ptr<WmiEnumerator> ExecQuery(const std::string& query, const std::string& language,
+                                           int32_t flags) override {
+    ScopedBstr bstrLanguage(language), bstrQuery(query);
+    ComPtr<IEnumWbemClassObject> items;
+    Check(services_->ExecQuery(bstrLanguage.Get(), bstrQuery.Get(), flags, nullptr, items.Put()),
+          "IWbemServices::ExecQuery");
+    return std::make_unique<ComEnumerator>(std::move(items));
+  }
+
+  std::shared_ptr<WmiObject> Get(const std::string& className) override {
+    ScopedBstr path(className);
+    ComPtr<IWbemClassObject> definition;
+    const HRESULT hr = services_->GetObject(path.Get(), 0, nullptr, definition.Put(), nullptr);
+    // Wine's WMI builds a class object only from an instance, so it reports a class with no
+    // instances as not found; a query that the class answers shows that it does exist.
+    if (hr == static_cast<HRESULT>(WBEM_E_NOT_FOUND) && ClassAnswersQueries(className)) {
+      return std::make_shared<ComObjectHolder>(ComPtr<IWbemClassObject>());
+    }
+    Check(hr, "IWbemServices::GetObject");
+    return std::make_shared<ComObjectHolder>(std::move(definition));
+  }
+
+ private:
+  // A synchronous query (no return-immediately flag) fails at once for an unknown class.
+  bool ClassAnswersQueries(const std::string& className) {
+    ScopedBstr language("WQL"), query("SELECT * FROM " + className);
+    ComPtr<IEnumWbemClassObject> items;
+    return SUCCEEDED(services_->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY,
+                                          nullptr, items.Put()));
+  }
+
+  ComPtr<IWbemServices> services_;
+};
+
+class ComLocator : public WmiLocator {
+ public:
+  explicit ComLocator(ComPtr<IWbemLocator> locator) : locator_(std::move(locator)) {}
+
+  std::shared_ptr<WmiServices> ConnectServer(const std::string& server,
+                                             const std::string& nameSpace,
+                                             const std::string& user,
+                                             const std::string& password) override {
+    ScopedBstr path("\\\\" + server + "\\" + nameSpace), bstrUser(user), bstrPassword(password);
+    ComPtr<IWbemServices> services;
+    Check(locator_->ConnectServer(path.Get(), bstrUser.Get(), bstrPassword.Get(), nullptr, 0,
+                                  nullptr, nullptr, services.Put()),
+          "IWbemLocator::ConnectServer");
+    // Lets the service act for us; in-process services (Wine) have no proxy to set, which is fine.
+    CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                      RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    return std::make_shared<ComServices>(std::move(services));
+  }
+
+ private:
+  ComPtr<IWbemLocator> locator_;
+};
+
+class ComProvider : public WmiProvider {
+ public:
+  std::shared_ptr<WmiLocator> CreateLocator() override {
+    ComPtr<IWbemLocator> locator;
+    Check(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                           IID_IWbemLocator, reinterpret_cast<void**>(locator.Put())),
+          "CoCreateInstance(WbemLocator)");
+    return std::make_shared<ComLocator>(std::move(locator));
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<WmiProvider> MakePlatformWmiProvider() { return std::make_shared<ComProvider>(); }

@@ -1,0 +1,63 @@
+#pragma once
+// Fetches one file over HTTP into a local path and records the outcome in the run log.
+//
+// Download blocks its caller until the exchange has ended (or has been given up after 10 seconds
+// without network activity); on Windows the thread's messages keep being dispatched meanwhile,
+// so other handlers may run inside it. The outcome shows only in the run log, in the target file
+// and through OnDone, which always runs once per download:
+//   completed with a 2xx status: Info "File downloaded in <ms>ms", then the body replaces the
+//     target file (through a temporary file beside it); a failed write adds Error
+//     "File downloaded : Write error (<system error code>)";
+//   completed with another status: Error "File downloaded : Server error (<status>)";
+//   failed: Error "File downloaded : Server error (<error code>)"; see http_errors.h.
+// In both error cases the target file is left untouched.
+//
+// Destroying the grabber from a handler that runs inside Download (the main window closing
+// during start-up) is safe: the exchange ends at once, no line is logged, OnDone does not run,
+// and Download returns without touching the destroyed grabber. A WM_QUIT met while waiting ends
+// the exchange with code 3 and is posted again for the application's own loop.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "support/download/file_grabber_settings.h"
+#include "support/download/http_client.h"
+
+class TRunLog;
+
+// The program's browser-like request defaults: agent, HTTP/1.1, Accept, Accept-Language, and a
+// timeout of 3 seconds.
+void CustomizeHttpClient(THttpClient& client);
+
+class TFileGrabber {
+ public:
+  explicit TFileGrabber(TRunLog* log);  // the log is not owned; may be null
+  ~TFileGrabber();
+  TFileGrabber(const TFileGrabber&) = delete;
+  TFileGrabber& operator=(const TFileGrabber&) = delete;
+
+  // owner: handed to the HTTP client as its owning component. Errors reading the proxy settings
+  // (a value of another type than string) leave here before any request is made.
+  void Download(const std::string& url, const std::string& targetFile, void* owner,
+                std::function<void(TFileGrabber*)> onDone = nullptr);
+
+  void SetSettingsReader(TSettingsReader reader);  // DefaultSettingsReader() unless replaced
+  void SetMessagePump(THttpPump pump);             // for tests: what runs while Download waits
+
+ private:
+  void HttpRequestDone(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode);
+  void SaveBody();
+  void Log(const std::string& text, int32_t level) const;
+
+  uint32_t FStartTick = 0;
+  TRunLog* FLog;
+  std::string FURL;
+  std::string FTargetFile;
+  std::function<void(TFileGrabber*)> FOnDone;
+  std::ostringstream FBody;
+  std::unique_ptr<THttpClient> FClient;
+  TSettingsReader FSettingsReader;
+  THttpPump FPump;
+};

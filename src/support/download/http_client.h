@@ -1,0 +1,94 @@
+#pragma once
+// Our HTTP/1.1 client: one GET at a time, with the program's own request headers and nothing
+// else, an optional proxy with NTLM, Digest or Basic authentication, redirections followed, and
+// a blocking Get that keeps the calling thread's messages flowing while it waits.
+//
+// The request-done event is raised once per exchange, on the thread that called Get, before Get
+// returns: error code 0 when the exchange completed (whatever the status), else see http_errors.h.
+//
+// Destroying the client (or calling Abort) from a message handler that runs while Get waits is
+// allowed: the exchange ends at once; after destruction no event is raised and nothing of the
+// client is touched again. The receive stream must outlive the client's exchange or the client.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "support/download/http_errors.h"
+#include "support/download/http_pump.h"
+#include "support/download/http_waiter.h"
+
+enum class THttpRequestType { Get };
+
+class THttpClient;
+using THttpRequestDone = std::function<void(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode)>;
+
+class THttpClient {
+ public:
+  explicit THttpClient(void* owner = nullptr);
+  ~THttpClient();
+  THttpClient(const THttpClient&) = delete;
+  THttpClient& operator=(const THttpClient&) = delete;
+
+  // Settings. Header values must not hold CR or LF (std::invalid_argument).
+  void SetURL(const std::string& url) { FURL = url; }
+  const std::string& URL() const { return FURL; }
+  void SetAgent(const std::string& agent);
+  const std::string& Agent() const { return FAgent; }
+  void SetRequestVersion(const std::string& version);  // "1.0" or "1.1" only
+  const std::string& RequestVersion() const { return FRequestVersion; }
+  void SetAccept(const std::string& accept);
+  const std::string& Accept() const { return FAccept; }
+  void SetAcceptLanguage(const std::string& acceptLanguage);
+  const std::string& AcceptLanguage() const { return FAcceptLanguage; }
+  void SetTimeout(int seconds) { FTimeout = seconds; }  // without network activity; at least 1
+  int Timeout() const { return FTimeout; }
+  void SetProxy(const std::string& host) { FProxy = host; }  // "host" or "host:port"; empty: direct
+  const std::string& Proxy() const { return FProxy; }
+  void SetProxyPort(const std::string& port) { FProxyPort = port; }
+  const std::string& ProxyPort() const { return FProxyPort; }
+  void SetProxyUsername(const std::string& name) { FProxyUsername = name; }
+  const std::string& ProxyUsername() const { return FProxyUsername; }
+  void SetProxyPassword(const std::string& password) { FProxyPassword = password; }
+  const std::string& ProxyPassword() const { return FProxyPassword; }
+  void SetRcvdStream(std::ostream* stream) { FRcvdStream = stream; }  // the final answer's body
+  std::ostream* RcvdStream() const { return FRcvdStream; }
+  void SetOnRequestDone(THttpRequestDone handler) { FOnRequestDone = std::move(handler); }
+  // What runs between socket waits; PumpThreadMessages unless replaced (tests).
+  void SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
+  void* Owner() const { return FOwner; }
+
+  // Blocks until the exchange has ended. Raises EHttpError when busy, when the error code is not
+  // 0, or for a status of 400 and above other than 401 and 407 (after the event).
+  void Get();
+  void Abort();  // ends the running exchange with code 3
+  bool Busy() const { return FControl != nullptr; }
+
+  // The outcome of the last exchange.
+  int StatusCode() const { return FStatusCode; }
+  const std::string& ReasonPhrase() const { return FReasonPhrase; }
+  const std::string& LastUrl() const { return FLastUrl; }  // after redirections
+
+ private:
+  void RaiseOnFailure(uint16_t errorCode) const;
+
+  void* FOwner;
+  std::string FURL;
+  std::string FAgent;
+  std::string FRequestVersion = "1.1";
+  std::string FAccept;
+  std::string FAcceptLanguage;
+  int FTimeout = 30;
+  std::string FProxy;
+  std::string FProxyPort;
+  std::string FProxyUsername;
+  std::string FProxyPassword;
+  std::ostream* FRcvdStream = nullptr;
+  THttpRequestDone FOnRequestDone;
+  THttpPump FPump;
+  std::shared_ptr<THttpExchangeControl> FControl;  // set while an exchange runs
+  int FStatusCode = 0;
+  std::string FReasonPhrase;
+  std::string FLastUrl;
+};

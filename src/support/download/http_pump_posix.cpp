@@ -1,0 +1,3 @@
+#include "support/download/http_pump.h"
+
+bool PumpThreadMessages() { return true; }

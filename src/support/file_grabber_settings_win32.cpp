@@ -1,4 +1,0 @@
-#include "support/file_grabber_settings.h"
-#include "support/registry.h"
-
-TSettingsReader DefaultSettingsReader() { return ReadQuorinValue; }

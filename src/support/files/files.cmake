@@ -1,0 +1,17 @@
+modulix_module(file_utils
+  SOURCES file_utils_path.cpp
+  WIN32_SOURCES wide_api_win32.cpp file_utils_win32.cpp file_utils_folder_win32.cpp
+  DEPS system_info text_convert
+  WIN32_LIBS version shell32 ole32)
+
+modulix_module(text_convert WIN32_SOURCES text_convert_win32.cpp)
+
+modulix_module(url_encode SOURCES url_encode.cpp)
+
+modulix_module(shell_open
+  SOURCES shell_open.cpp
+  POSIX_SOURCES shell_open_posix.cpp
+  WIN32_SOURCES shell_open_win32.cpp
+  WIN32_LIBS shell32)
+
+modulix_module(site_url SOURCES site_url.cpp)

@@ -1,1 +1,0 @@
-modulix_module(site_url SOURCES site_url.cpp)

@@ -1,1 +1,0 @@
-modulix_module(text_convert WIN32_SOURCES text_convert_win32.cpp)

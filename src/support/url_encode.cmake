@@ -1,1 +1,0 @@
-modulix_module(url_encode SOURCES url_encode.cpp)

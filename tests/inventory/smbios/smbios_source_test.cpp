@@ -1,0 +1,77 @@
+// Reading tables from files, and the firmware's tables from the folder Linux keeps them in.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "inventory/smbios/smbios_source.h"
+#include "inventory/smbios/smbios_test_util.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SmbiosSource : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("smbios_source_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    unsetenv("MODULIX_DMI_TABLES");
+    fs::remove_all(dir_);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+Bytes SampleDump() {
+  return WriteDump({EncodeArray(SystemArray(2)), EncodeDevice(Ddr4Module("DIMM_A1"))});
+}
+
+TEST_F(SmbiosSource, ReadsADumpFile) {
+  SaveBytes(Path("dump.bin"), SampleDump());
+  SmbiosTable t = LoadSmbiosDumpFile(Path("dump.bin"));
+  EXPECT_EQ(Modules(MapSmbiosMemory(t)).size(), 1u);
+}
+
+TEST_F(SmbiosSource, ErrorsNameTheFileAndTheReason) {
+  try {
+    LoadSmbiosDumpFile(Path("missing.bin"));
+    FAIL() << "no error";
+  } catch (const SmbiosReadError& e) {
+    EXPECT_EQ(e.File(), Path("missing.bin"));
+    EXPECT_EQ(e.Reason(), "No such file or directory");
+  }
+  SaveBytes(Path("empty.bin"), {});
+  try {
+    LoadSmbiosDumpFile(Path("empty.bin"));
+    FAIL() << "no error";
+  } catch (const SmbiosReadError& e) {
+    EXPECT_EQ(e.Reason(), "the file is empty");
+  }
+  EXPECT_THROW(LoadSmbiosDumpFile(dir_.string()), SmbiosReadError);  // a folder
+}
+
+TEST_F(SmbiosSource, FirmwareTablesFromTheKernelFolder) {
+  Bytes dump = SampleDump();
+  SaveBytes(Path("smbios_entry_point"), Bytes(dump.begin(), dump.begin() + 0x18));
+  SaveBytes(Path("DMI"), Bytes(dump.begin() + 32, dump.end()));
+  setenv("MODULIX_DMI_TABLES", dir_.c_str(), 1);
+  EXPECT_EQ(FirmwareTablesFolder(), dir_.string());
+  EXPECT_EQ(Modules(MapSmbiosMemory(LoadFirmwareSmbios())).size(), 1u);
+
+  fs::remove(Path("DMI"));
+  try {
+    LoadFirmwareSmbios();
+    FAIL() << "no error";
+  } catch (const SmbiosReadError& e) {
+    EXPECT_EQ(e.File(), Path("DMI"));
+  }
+  unsetenv("MODULIX_DMI_TABLES");
+  EXPECT_EQ(FirmwareTablesFolder(), "/sys/firmware/dmi/tables");
+}
+
+}  // namespace

@@ -1,1 +1,0 @@
-modulix_add_test(shell_open_test PORTABLE SOURCES shell_open_test.cpp LIBS modulix_shell_open)

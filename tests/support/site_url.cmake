@@ -1,1 +1,0 @@
-modulix_add_test(site_url_test PORTABLE SOURCES site_url_test.cpp LIBS modulix_site_url)

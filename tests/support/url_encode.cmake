@@ -1,1 +1,0 @@
-modulix_add_test(url_encode_test PORTABLE SOURCES url_encode_test.cpp LIBS modulix_url_encode)
