@@ -17,13 +17,17 @@ LRESULT OnControlColor(HDC dc, HWND label) {
   return reinterpret_cast<LRESULT>(PanelBrush());
 }
 
-void Paint(HWND panel) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(panel, &ps);
+void PaintPanel(HWND panel, HDC dc) {
   RECT rc;
   GetClientRect(panel, &rc);
   FillRect(dc, &rc, PanelBrush());
   DrawEdge(dc, &rc, BDR_SUNKENINNER, BF_RECT);
+}
+
+void Paint(HWND panel) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(panel, &ps);
+  PaintPanel(panel, dc);
   EndPaint(panel, &ps);
 }
 
@@ -33,6 +37,9 @@ LRESULT CALLBACK BannerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT fills everything
     case WM_PAINT:
       Paint(hwnd);
+      return 0;
+    case WM_PRINTCLIENT:  // a themed child (the drivers button) draws its corners over the banner
+      PaintPanel(hwnd, reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -61,6 +62,14 @@ LRESULT CALLBACK CountActivations(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
                                   DWORD_PTR counter) {
   if (msg == WM_ACTIVATEAPP && wParam) ++*reinterpret_cast<int*>(counter);
   return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// Anti-aliased corners blend a little of the button into the background.
+bool NearColor(COLORREF a, COLORREF b) {
+  constexpr int kTolerance = 8;
+  return std::abs(GetRValue(a) - GetRValue(b)) <= kTolerance &&
+         std::abs(GetGValue(a) - GetGValue(b)) <= kTolerance &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= kTolerance;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -124,6 +133,23 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesign) {
   EXPECT_EQ(GetWindow(dlg_->slot_grp[0], GW_CHILD), dlg_->lst[0]);
   EXPECT_EQ(GetWindow(dlg_->lst[0], GW_HWNDNEXT), dlg_->getRAM_btn[0]);
   EXPECT_EQ(GetWindow(dlg_->getRAM_btn[0], GW_HWNDNEXT), dlg_->getSpec_btn[0]);
+}
+
+// The themed button's rounded corners let its parent show through: the banner's dark colour,
+// not the light face around a button on a dialog.
+TEST_F(MainWindowTest, DriversButtonCornersShowTheDarkBanner) {
+  ShowWindow(dlg_->Handle(), SW_SHOWNORMAL);
+  PumpFor(200ms);
+  const COLORREF banner = GetSysColor(COLOR_WINDOWFRAME);
+  ASSERT_EQ(ScreenPixel(dlg_->top_pnl, 300, 50), banner);
+  ASSERT_FALSE(NearColor(GetSysColor(COLOR_BTNFACE), banner));  // else the test proves nothing
+  RECT button;
+  GetClientRect(dlg_->drivers_btn, &button);
+  for (POINT p : {POINT{0, 0}, POINT{button.right - 1, 0}, POINT{0, button.bottom - 1},
+                  POINT{button.right - 1, button.bottom - 1}}) {
+    const COLORREF corner = ScreenPixel(dlg_->drivers_btn, p.x, p.y);
+    EXPECT_TRUE(NearColor(corner, banner)) << p.x << "," << p.y << ": " << std::hex << corner;
+  }
 }
 
 TEST_F(MainWindowTest, MenuHasItsItemsAndShortcuts) {

@@ -36,6 +36,14 @@ RECT RectInParent(HWND window) {
   return rc;
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  UpdateWindow(window);
+  HDC dc = GetDC(window);
+  const COLORREF pixel = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return pixel;
+}
+
 std::string TestDataPath(const std::string& name) {
   const char* root = std::getenv("MODULIX_TEST_DATA");
   std::string path = std::string("Z:") + (root ? root : "") + "/" + name;

@@ -15,6 +15,8 @@ void PumpFor(std::chrono::milliseconds duration);
 std::string WindowText(HWND window);
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+// One pixel of a window's client area as it is on screen, after pending paints.
+COLORREF ScreenPixel(HWND window, int x, int y);
 
 // A file of tests/data as a Windows path (Wine maps the Linux root to drive Z:).
 std::string TestDataPath(const std::string& name);

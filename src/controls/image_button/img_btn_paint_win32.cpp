@@ -65,17 +65,15 @@ RECT TCustomImageButton::PaintFrame(const TDrawState& s, HTHEME theme) {
   return r;
 }
 
-// A flat button keeps its flat look under a theme too: the themed frame shows only while the
-// mouse is over it or it has the focus.
+// Under a theme the element itself shows hover and focus, so Flat changes nothing here: the
+// frame is drawn whenever MustDrawButtonFrame asks for it.
 RECT TCustomImageButton::PaintThemedFrame(const TDrawState& s, HTHEME theme) {
   const int state = ThemeState(s.enabled, s.down, MouseInControl(), s.focused);
   RECT item = s.item;
   // Some parents (a group box under Wine) paint no background when asked: start from the face.
   FillSolid(s.dc, item, FaceColor());
   DrawThemeParentBackground(Handle(), s.dc, &item);
-  const bool framed = !FFlat || MouseInControl() || s.focused;
-  if (FMustDrawButtonFrame && framed)
-    DrawThemeBackground(theme, s.dc, BP_PUSHBUTTON, state, &s.item, nullptr);
+  if (FMustDrawButtonFrame) DrawThemeBackground(theme, s.dc, BP_PUSHBUTTON, state, &s.item, nullptr);
   RECT content = s.item;
   GetThemeBackgroundContentRect(theme, s.dc, BP_PUSHBUTTON, state, &s.item, &content);
   return content;

@@ -84,10 +84,14 @@ COLORREF TCapture::At(int x, int y) const {
 }
 
 RECT TCapture::Extent(const RECT& area, COLORREF background) const {
+  return Extent(area, [&](int x, int y) { return At(x, y) != background; });
+}
+
+RECT TCapture::Extent(const RECT& area, const std::function<bool(int, int)>& test) const {
   RECT extent{area.right, area.bottom, area.left, area.top};
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x)
-      if (At(x, y) != background) {
+      if (test(x, y)) {
         extent.left = std::min<LONG>(extent.left, x);
         extent.top = std::min<LONG>(extent.top, y);
         extent.right = std::max<LONG>(extent.right, x + 1);

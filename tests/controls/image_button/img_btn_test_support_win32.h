@@ -36,8 +36,10 @@ class TCapture {
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   COLORREF At(int x, int y) const;
-  // Smallest rectangle holding every pixel inside `area` that differs from `background`.
+  // Smallest rectangle holding every pixel inside `area` that differs from `background`, or
+  // that passes `test`.
   RECT Extent(const RECT& area, COLORREF background) const;
+  RECT Extent(const RECT& area, const std::function<bool(int x, int y)>& test) const;
   int Count(const RECT& area, const std::function<bool(int x, int y)>& test) const;
 
  private:

@@ -75,52 +75,69 @@ bool RaisedFrame(const TCapture& c) {
 }
 }  // namespace
 
-TEST_F(ImgBtnTest, FlatButtonShowsItsFrameOnlyWhileHoveredOrFocused) {
-  for (bool classic : {true, false}) {
-    SCOPED_TRACE(classic ? "classic" : "themed");
-    TImgBtn* b = EmptySlotButton(classic);
-    EXPECT_TRUE(NoFrame(TCapture(b->Handle())));
+TEST_F(ImgBtnTest, FlatClassicButtonShowsItsFrameOnlyWhileHoveredOrFocused) {
+  TImgBtn* b = EmptySlotButton(true);
+  EXPECT_TRUE(NoFrame(TCapture(b->Handle())));
 
-    MoveMouseTo(b->Handle(), 100, 60);
-    ASSERT_TRUE(PumpUntil([&] { return b->MouseInControl(); }));
-    TCapture hovered(b->Handle());
-    EXPECT_FALSE(NoFrame(hovered));
-    if (classic) {
-      EXPECT_TRUE(RaisedFrame(hovered));
-    }
+  MoveMouseTo(b->Handle(), 100, 60);
+  ASSERT_TRUE(PumpUntil([&] { return b->MouseInControl(); }));
+  EXPECT_TRUE(RaisedFrame(TCapture(b->Handle())));
 
-    MoveMouseTo(FHost.Handle(), 780, 380);
-    ASSERT_TRUE(PumpUntil([&] { return !b->MouseInControl(); }));
-    EXPECT_TRUE(NoFrame(TCapture(b->Handle())));
+  MoveMouseTo(FHost.Handle(), 780, 380);
+  ASSERT_TRUE(PumpUntil([&] { return !b->MouseInControl(); }));
+  EXPECT_TRUE(NoFrame(TCapture(b->Handle())));
 
-    SetFocus(b->Handle());
-    Pump();
-    TCapture focused(b->Handle());
-    EXPECT_FALSE(NoFrame(focused));
-    if (classic) {
-      EXPECT_TRUE(RaisedFrame(focused));
-    }
-    FHost.Reset();
-  }
+  SetFocus(b->Handle());
+  Pump();
+  EXPECT_TRUE(RaisedFrame(TCapture(b->Handle())));
+}
+
+// A theme draws hover and focus in the element itself, so Flat has no say there: the frame
+// follows MustDrawButtonFrame alone.
+TEST_F(ImgBtnTest, ThemedButtonDrawsItsFrameWhateverFlatSays) {
+  TImgBtn* flat = EmptySlotButton(false);
+  const TCapture flatLook(flat->Handle());
+  EXPECT_FALSE(NoFrame(flatLook));
+  flat->SetFlat(false);
+  const TCapture raisedLook(flat->Handle());
+  EXPECT_EQ(raisedLook.Count(RECT{0, 0, raisedLook.Width(), raisedLook.Height()},
+                             [&](int x, int y) { return raisedLook.At(x, y) != flatLook.At(x, y); }),
+            0);
+
+  flat->SetFlat(true);
+  flat->SetMustDrawButtonFrame(false);
+  EXPECT_TRUE(NoFrame(TCapture(flat->Handle())));
+  MoveMouseTo(flat->Handle(), 100, 60);
+  ASSERT_TRUE(PumpUntil([&] { return flat->MouseInControl(); }));
+  EXPECT_TRUE(NoFrame(TCapture(flat->Handle())));
 }
 
 TEST_F(ImgBtnTest, PressingShiftsTheContentUnlessDisabledDrawDown) {
   for (bool classic : {true, false}) {
     SCOPED_TRACE(classic ? "classic" : "themed");
     TImgBtn* b = EmptySlotButton(classic);
-    const RECT inside{2, 2, 343, 135};
-    const RECT rest = TCapture(b->Handle()).Extent(inside, Face());
+    // Inside any frame. The face differs between states under a theme (its corner tells it);
+    // white is left out too, as the picture's top edge is white.
+    const RECT inside{6, 6, 339, 131};
+    auto content = [&] {
+      const TCapture c(b->Handle());
+      const COLORREF face = c.At(inside.left, inside.top);
+      return c.Extent(inside, [&](int x, int y) {
+        return c.At(x, y) != face && c.At(x, y) != RGB(255, 255, 255);
+      });
+    };
+    const RECT rest = content();
     ASSERT_LT(rest.left, rest.right);  // image and caption were drawn
 
     SendMessageA(b->Handle(), BM_SETSTATE, TRUE, 0);
-    const RECT pressed = TCapture(b->Handle()).Extent(inside, Face());
+    const RECT pressed = content();
     EXPECT_EQ(pressed.left, rest.left + 1);
     EXPECT_EQ(pressed.right, rest.right + 1);
     EXPECT_EQ(pressed.top, rest.top + (classic ? 1 : 0));  // a theme shows the press itself
 
     b->SetDisableDrawDown(true);
     InvalidateRect(b->Handle(), nullptr, FALSE);
-    const RECT still = TCapture(b->Handle()).Extent(inside, Face());
+    const RECT still = content();
     EXPECT_EQ(still.left, rest.left);
     EXPECT_EQ(still.top, rest.top);
     FHost.Reset();
