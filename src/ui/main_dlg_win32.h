@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/error_box_win32.h"
+
 class TRunLog;
 class TFileGrabber;
 
@@ -97,6 +99,7 @@ class TMainDlg {
   HFONT font_ = nullptr, boldFont_ = nullptr;
   StartupAction activateHandler_;  // bound until the first activation
   bool destroyed_ = false;
+  TNonReentrantGuard memoryTicks_;  // one error box at a time from the memory timer
   int busy_ = 0;
   bool releasePending_ = false;
   void ReleaseOwnedObjects();

@@ -4,10 +4,14 @@
 #include "ui/memory_panel_win32.h"
 #include "ui/standard_controls_win32.h"
 
+// A memory query that keeps failing would open a box at every tick, each inside the loop of the
+// one before: while a tick's box is open, later ticks do nothing.
 void TMainDlg::Mem_tmrTimer() {
-  TSimScope* graph = SimScopeFromWindow(scope);
-  if (!graph) return;
-  UpdateMemoryPanel(phyused_lbl, phytot_lbl, *graph);
-  FitLabelToCaption(phyused_lbl);  // labels size themselves to their captions
-  FitLabelToCaption(phytot_lbl);
+  memoryTicks_.Run(Handle_, [this] {
+    TSimScope* graph = SimScopeFromWindow(scope);
+    if (!graph) return;
+    UpdateMemoryPanel(phyused_lbl, phytot_lbl, *graph);
+    FitLabelToCaption(phyused_lbl);  // labels size themselves to their captions
+    FitLabelToCaption(phytot_lbl);
+  });
 }

@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "ui/error_box_win32.h"
 #include "ui/main_dlg_win32.h"
+#include "ui/memory_panel_win32.h"
 #include "win32_test_support.h"
 
 using namespace std::chrono_literals;
@@ -83,6 +85,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     SetErrorBoxHook(nullptr);
+    SetMemoryStatusQuery(nullptr);
     delete dlg_;
     PumpFor(50ms);
   }
@@ -196,6 +199,34 @@ TEST_F(MainWindowTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
   EXPECT_TRUE(IsWindow(dlg_->Handle()));
   SendMessageA(dlg_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
   EXPECT_EQ(startups_, 1);  // not retried
+}
+
+TEST_F(MainWindowTest, AFailingMemoryQueryShowsOneBoxAtATime) {
+  int queries = 0;
+  SetMemoryStatusQuery([&](MEMORYSTATUSEX&) {
+    ++queries;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+  });
+  int open = 0, mostOpen = 0;
+  auto tick = [&] { SendMessageA(dlg_->Handle(), WM_TIMER, kMemTimerId, 0); };
+  // A real box runs a message loop of its own; here the first box lets two ticks through.
+  SetErrorBoxHook([&](const std::string& text) {
+    errors_.push_back(text);
+    mostOpen = std::max(mostOpen, ++open);
+    if (errors_.size() == 1) {
+      tick();
+      tick();
+    }
+    --open;
+  });
+  tick();
+  EXPECT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(mostOpen, 1);
+  EXPECT_EQ(queries, 1);  // the ticks inside the box did nothing at all
+  tick();  // the box was closed: the next failure is shown again
+  EXPECT_EQ(errors_.size(), 2u);
+  EXPECT_EQ(queries, 2);
 }
 
 TEST_F(MainWindowTest, CtrlQFromAChildControlClosesTheWindow) {
