@@ -36,14 +36,11 @@ void FillList(HWND list, const std::vector<std::pair<std::string, std::string>>&
   AutoSizeColumns(list);
 }
 
-void ApplyPanel(TMainDlg& dlg, int i, const SlotPanelState& panel) {
-  EnableWindow(dlg.slot_grp[i], panel.groupEnabled);
-  if (!panel.rows.empty()) FillList(dlg.lst[i], panel.rows);
+void ShowPanelParts(TMainDlg& dlg, int i, const SlotPanelState& panel) {
   ShowWindow(dlg.lst[i], panel.listVisible ? SW_SHOW : SW_HIDE);
   ShowWindow(dlg.getRAM_btn[i], panel.emptySlotButtonVisible ? SW_SHOW : SW_HIDE);
   ShowWindow(dlg.getSpec_btn[i], panel.specButtonVisible ? SW_SHOW : SW_HIDE);
   EnableWindow(dlg.getSpec_btn[i], panel.specButtonEnabled);
-  InvalidateRect(dlg.slot_grp[i], nullptr, TRUE);
 }
 
 void NarrowWindow(HWND window) {
@@ -73,11 +70,23 @@ std::string ListCellText(HWND list, int row, int column) {
   return buffer;
 }
 
+// Only the stages the scan reached: a scan stopped by an error keeps what it had shown and
+// leaves the rest as it was.
 void ApplySlotScan(TMainDlg& dlg, const SlotScanState& state) {
-  SetLabelCaption(dlg.slots_lbl, state.slotsLabel);
-  SetLabelCaption(dlg.maxmem_lbl, state.maxmemLabel);
-  for (int i = 0; i < 4; ++i) ApplyPanel(dlg, i, state.panels[i]);
-  if (state.narrowWindow) NarrowWindow(dlg.Handle());
-  SetLabelCaption(dlg.curmem_lbl, state.curmemLabel);
-  ShowWindow(dlg.maxmem_lbl, state.maxmemVisible ? SW_SHOW : SW_HIDE);
+  if (state.arrayPassDone) {
+    SetLabelCaption(dlg.slots_lbl, state.slotsLabel);
+    SetLabelCaption(dlg.maxmem_lbl, state.maxmemLabel);
+    for (int i = 0; i < kSlotPanelCount; ++i)
+      EnableWindow(dlg.slot_grp[i], state.panels[i].groupEnabled);
+    if (state.narrowWindow) NarrowWindow(dlg.Handle());
+  }
+  for (int i = 0; i < kSlotPanelCount; ++i) {
+    if (!state.panels[i].rows.empty()) FillList(dlg.lst[i], state.panels[i].rows);
+  }
+  if (state.finished) {
+    for (int i = 0; i < kSlotPanelCount; ++i) ShowPanelParts(dlg, i, state.panels[i]);
+    SetLabelCaption(dlg.curmem_lbl, state.curmemLabel);
+    ShowWindow(dlg.maxmem_lbl, state.maxmemVisible ? SW_SHOW : SW_HIDE);
+  }
+  for (HWND group : dlg.slot_grp) InvalidateRect(group, nullptr, TRUE);
 }

@@ -7,6 +7,8 @@
 class TMainDlg;
 struct SlotScanState;
 
+// Applies the stages the scan reached (see SlotScanState): after an error the window keeps what
+// was shown before it and the rest as laid out.
 void ApplySlotScan(TMainDlg& dlg, const SlotScanState& state);
 
 // Sets every column of a list view to fit both its header and its contents.

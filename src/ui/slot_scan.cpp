@@ -43,6 +43,7 @@ void ArrayPass(TWin32_PhysicalMemoryArray& arrays, SlotScanState& state) {
   state.maxmemLabel = "Maximum memory : " + std::to_string(state.maximumGB) + " GB";
   for (int n = 0; n < kSlotPanelCount; ++n) state.panels[n].groupEnabled = state.deviceCount > n;
   state.narrowWindow = state.deviceCount < 3;
+  state.arrayPassDone = true;
 }
 
 void LogPanel(int i, const TWin32_PhysicalMemory& module, const SlotRows& rows,
@@ -129,6 +130,7 @@ void ComputeSlotScan(TWin32_PhysicalMemoryArray& arrays, TWin32_PhysicalMemory& 
   ModulePass(modules, log, state);
   FinishPanels(modules.Count(), state);
   CurrentMemory(state);
+  state.finished = true;
 }
 
 SlotScanState ComputeSlotScan(TWin32_PhysicalMemoryArray& arrays, TWin32_PhysicalMemory& modules,

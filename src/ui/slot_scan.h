@@ -52,6 +52,10 @@ struct SlotScanState {
   uint64_t maximumGB = 0, slots = 0;
   int64_t totalBytes = 0;
   bool arraysRead = false, modulesRead = false;  // false: that query failed (Count -1)
+  // How far the scan got. One that stops on an error leaves the steps after it undone, and the
+  // window shows only what was reached: the panels whose rows are filled, and these stages.
+  bool arrayPassDone = false;  // slot and maximum labels, panels enabled, window width
+  bool finished = false;       // lists, buttons and the current-memory label decided
 };
 
 // Receives each run-log line (level "Info") when it is produced.

@@ -16,8 +16,8 @@ void TMainDlg::ScanSlots() {
   try {
     ComputeSlotScan(arrays, modules, log, state);
   } catch (...) {
-    // A module that cannot be read stops the scan: what was read so far stays on screen, and
-    // the error box reports the rest.
+    // An instance that cannot be read stops the scan: what it reached goes on screen, the
+    // remaining steps are skipped, and the handler's error box reports it.
     ApplySlotScan(*this, state);
     throw;
   }

@@ -5,7 +5,10 @@
 #include <objbase.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "inventory/wmi/json_fixture_provider.h"
@@ -109,6 +112,74 @@ TEST_F(SlotPanelsTest, FailedQueriesDisableEveryPanel) {
   EXPECT_EQ(WindowText(dlg_->maxmem_lbl), "Maximum memory : 0 GB");
   for (int i = 0; i < 4; ++i) EXPECT_FALSE(IsWindowEnabled(dlg_->slot_grp[i]));
   EXPECT_EQ(OuterWidth(), 387);
+}
+
+// What a scan may change on the window, to compare before and after.
+struct WindowLook {
+  std::string slots, curmem, maxmem;
+  bool maxmemVisible;
+  int width;
+  struct Panel {
+    bool enabled, list, emptySlot, spec, specEnabled;
+    int rows;
+    bool operator==(const Panel&) const = default;
+  };
+  std::array<Panel, 4> panels;
+  bool operator==(const WindowLook&) const = default;
+};
+
+void PrintTo(const WindowLook& look, std::ostream* os) {
+  *os << "{\"" << look.slots << "\", \"" << look.curmem << "\", \"" << look.maxmem << "\" "
+      << (look.maxmemVisible ? "shown" : "hidden") << ", width " << look.width;
+  for (const WindowLook::Panel& p : look.panels) {
+    *os << "; panel enabled " << p.enabled << " list " << p.list << " rows " << p.rows
+        << " empty-slot " << p.emptySlot << " search " << p.spec << " enabled " << p.specEnabled;
+  }
+  *os << "}";
+}
+
+class PartWayScanTest : public SlotPanelsTest {
+ protected:
+  // Creates the window for the fixture, then runs the scan: look before, look after.
+  std::pair<WindowLook, WindowLook> ScanStoppedByAnError(const std::string& fixture) {
+    SetDefaultWmiProvider(MakeJsonFixtureProvider(TestDataPath(fixture)));
+    SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
+    dlg_ = TMainDlg::Create(GetModuleHandleA(nullptr), [](TMainDlg& d) { d.ScanSlots(); });
+    const WindowLook before = Look();
+    SendMessageA(dlg_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_EQ(errors_.size(), 1u);  // the standard box, once
+    return {before, Look()};
+  }
+  WindowLook Look() {
+    WindowLook look{WindowText(dlg_->slots_lbl), WindowText(dlg_->curmem_lbl),
+                    WindowText(dlg_->maxmem_lbl), Visible(dlg_->maxmem_lbl), OuterWidth(), {}};
+    for (int i = 0; i < 4; ++i) {
+      look.panels[i] = {IsWindowEnabled(dlg_->slot_grp[i]) != FALSE, Visible(dlg_->lst[i]),
+                        Visible(dlg_->getRAM_btn[i]), Visible(dlg_->getSpec_btn[i]),
+                        IsWindowEnabled(dlg_->getSpec_btn[i]) != FALSE,
+                        ListView_GetItemCount(dlg_->lst[i])};
+    }
+    return look;
+  }
+};
+
+TEST_F(PartWayScanTest, AModuleThatCannotBeReadKeepsWhatWasShown) {
+  const auto [before, after] = ScanStoppedByAnError("wmi_bad_second_module.json");
+  // Labels and panels of the array pass, and the first module's list; nothing else moved.
+  WindowLook expected = before;
+  expected.slots = "Number of slots : 4";
+  expected.maxmem = "Maximum memory : 8 GB";
+  expected.panels[0].rows = 6;
+  EXPECT_EQ(after, expected);
+  EXPECT_EQ(Column(0, 1)[0], "DIMM0");
+  EXPECT_TRUE(after.panels[0].spec);  // the module read keeps its search button
+  EXPECT_EQ(after.curmem, "Current memory :");
+}
+
+TEST_F(PartWayScanTest, AnArrayThatCannotBeReadChangesNothing) {
+  const auto [before, after] = ScanStoppedByAnError("wmi_bad_second_array.json");
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(after.slots, "Number of slots :");
 }
 
 }  // namespace

@@ -196,29 +196,36 @@ TEST(SlotScan, TwoArraysAddUpAndTheLastGivesTheDeviceCount) {
   EXPECT_EQ(Flags(s.panels[2]), kNoSlot);
 }
 
-constexpr const char* kBadSecondModule = R"({
-  "Win32_PhysicalMemoryArray": [{"MaxCapacity": 8388608, "MemoryDevices": 4}],
-  "Win32_PhysicalMemory": [
-    {"DeviceLocator": "DIMM0", "Capacity": "1073741824", "Manufacturer": "Kingston",
-     "PartNumber": "K1", "SerialNumber": "S0", "MemoryType": 24, "Speed": 1333},
-    {"DeviceLocator": "DIMM1", "Capacity": "a lot", "Manufacturer": "Kingston",
-     "PartNumber": "K1", "SerialNumber": "S1", "MemoryType": 24, "Speed": 1333}]})";
-
-TEST(SlotScan, ConversionErrorMidScanKeepsWhatWasDone) {
-  auto provider = ProviderFromJson(kBadSecondModule);
+// A fixture with an instance that cannot be converted: the scan stops there.
+ScanResult ScanUntilError(const std::string& name) {
+  auto provider = ProviderFromDataFile(name);
   TWin32_PhysicalMemory modules(true, provider);
   TWin32_PhysicalMemoryArray arrays(true, provider);
-  std::vector<std::string> log;
-  SlotScanState state;
-  EXPECT_THROW(ComputeSlotScan(arrays, modules, [&](const std::string& l) { log.push_back(l); },
-                               state),
+  ScanResult r;
+  EXPECT_THROW(ComputeSlotScan(arrays, modules,
+                               [&](const std::string& line) { r.log.push_back(line); }, r.state),
                ConversionError);
-  ASSERT_EQ(log.size(), 9u);
-  EXPECT_EQ(log.front(), "Scanning slot #0");
-  EXPECT_EQ(state.slotsLabel, "Number of slots : 4");
-  EXPECT_EQ(Value(state.panels[0], 0), "DIMM0");
-  EXPECT_TRUE(state.panels[1].rows.empty());
-  EXPECT_EQ(state.curmemLabel, "");  // never reached
+  return r;
+}
+
+TEST(SlotScan, ConversionErrorMidScanKeepsWhatWasDone) {
+  const ScanResult r = ScanUntilError("wmi_bad_second_module.json");
+  ASSERT_EQ(r.log.size(), 9u);
+  EXPECT_EQ(r.log.front(), "Scanning slot #0");
+  EXPECT_TRUE(r.state.arrayPassDone);
+  EXPECT_EQ(r.state.slotsLabel, "Number of slots : 4");
+  EXPECT_EQ(Value(r.state.panels[0], 0), "DIMM0");
+  EXPECT_TRUE(r.state.panels[1].rows.empty());
+  EXPECT_FALSE(r.state.finished);
+  EXPECT_EQ(r.state.curmemLabel, "");  // never reached
+  EXPECT_TRUE(ScanFixture("wmi_4dev_2mod.json").state.finished);
+
+  // An array that cannot be read stops the scan before any label or panel.
+  const ScanResult a = ScanUntilError("wmi_bad_second_array.json");
+  EXPECT_TRUE(a.log.empty());
+  EXPECT_FALSE(a.state.arrayPassDone);
+  EXPECT_TRUE(a.state.panels[0].rows.empty());
+  EXPECT_FALSE(a.state.finished);
 }
 
 TEST(SlotScan, HugeCapacitiesDoNotOverflowTheTotal) {
