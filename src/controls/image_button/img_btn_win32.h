@@ -26,6 +26,7 @@ class TCustomImageButton : public TCustomButton {
   void SetAlignment(TImgBtnAlignment value);
   COLORREF Color() const { return FColor; }
   void SetColor(COLORREF value);
+  // Classic look only: no frame until hovered or focused. A theme draws its frame regardless.
   bool Flat() const { return FFlat; }
   void SetFlat(bool value);
   bool HotTrack() const { return FHotTrack; }
