@@ -73,7 +73,8 @@ RECT TCustomImageButton::PaintThemedFrame(const TDrawState& s, HTHEME theme) {
   // Some parents (a group box under Wine) paint no background when asked: start from the face.
   FillSolid(s.dc, item, FaceColor());
   DrawThemeParentBackground(Handle(), s.dc, &item);
-  if (FMustDrawButtonFrame) DrawThemeBackground(theme, s.dc, BP_PUSHBUTTON, state, &s.item, nullptr);
+  if (FMustDrawButtonFrame)
+    DrawThemeBackground(theme, s.dc, BP_PUSHBUTTON, state, &s.item, nullptr);
   RECT content = s.item;
   GetThemeBackgroundContentRect(theme, s.dc, BP_PUSHBUTTON, state, &s.item, &content);
   return content;

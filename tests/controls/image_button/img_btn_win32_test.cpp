@@ -100,9 +100,10 @@ TEST_F(ImgBtnTest, ThemedButtonDrawsItsFrameWhateverFlatSays) {
   EXPECT_FALSE(NoFrame(flatLook));
   flat->SetFlat(false);
   const TCapture raisedLook(flat->Handle());
-  EXPECT_EQ(raisedLook.Count(RECT{0, 0, raisedLook.Width(), raisedLook.Height()},
-                             [&](int x, int y) { return raisedLook.At(x, y) != flatLook.At(x, y); }),
-            0);
+  const RECT whole{0, 0, raisedLook.Width(), raisedLook.Height()};
+  EXPECT_EQ(raisedLook.Count(whole, [&](int x, int y) {
+    return raisedLook.At(x, y) != flatLook.At(x, y);
+  }), 0);
 
   flat->SetFlat(true);
   flat->SetMustDrawButtonFrame(false);
