@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <regex>
+#include <thread>
 
 #include "file_grabber_test_support.h"
 #include "http_test_server.h"
@@ -105,6 +107,22 @@ TEST_F(FileGrabberTest, TransferFailuresAreLoggedWithTheirCodeAndKeepTheFile) {
                                              "Error: File downloaded : Server error (10061)",
                                              "Error: File downloaded : Server error (10101)"}));
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
+}
+
+TEST_F(FileGrabberTest, ADownloadPastItsDeadlineEndsLikeATimeoutAndKeepsTheFile) {
+  TTestServer site([](TTestConnection& connection) {
+    if (connection.ReadRequest().empty()) return;
+    connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n[links]");
+    for (int i = 0; i < 33 && !connection.Stopping() && connection.Send("\n"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));  // well within the 10 s of silence
+  });
+  const std::string target = FFolder.File("modulix.ini");
+  WriteFileText(target, "last good links");
+  FGrabber.SetExchangeDeadline(std::chrono::milliseconds(300));
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
+  EXPECT_EQ(FFolder.Count(), 2u);
 }
 
 TEST_F(FileGrabberTest, AFileThatCannotBeWrittenIsAWriteError) {
