@@ -54,6 +54,7 @@ void TFileGrabber::Download(const std::string& url, const std::string& targetFil
   FClient->SetTimeout(kDownloadTimeoutSeconds);
   FClient->SetDeadline(FDeadline);
   const TProxySettings proxy = ReadProxySettings(FSettingsReader);
+  for (const std::string& name : proxy.Ignored) Log("Proxy setting ignored : " + name + " is not a string", kLevelError);
   FClient->SetProxy(proxy.Host);
   FClient->SetProxyPort(proxy.Port);
   FClient->SetProxyUsername(proxy.UserName);

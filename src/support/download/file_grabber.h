@@ -12,7 +12,8 @@
 //     "File downloaded : Write error (<system error code>)";
 //   completed with another status: Error "File downloaded : Server error (<status>)";
 //   failed: Error "File downloaded : Server error (<error code>)"; see http_errors.h.
-// In both error cases the target file is left untouched.
+// In both error cases the target file is left untouched. A proxy setting stored with another
+// type than string is read as absent, with Error "Proxy setting ignored : <name> is not a string".
 //
 // Destroying the grabber from a handler that runs inside Download (the main window closing
 // during start-up) is safe: the exchange ends at once, no line is logged, OnDone does not run,
@@ -41,8 +42,8 @@ class TFileGrabber {
   TFileGrabber(const TFileGrabber&) = delete;
   TFileGrabber& operator=(const TFileGrabber&) = delete;
 
-  // owner: handed to the HTTP client as its owning component. Errors reading the proxy settings
-  // (a value of another type than string) leave here before any request is made.
+  // owner: handed to the HTTP client as its owning component. A failing registry read of the
+  // proxy settings leaves here before any request is made.
   void Download(const std::string& url, const std::string& targetFile, void* owner,
                 std::function<void(TFileGrabber*)> onDone = nullptr);
 

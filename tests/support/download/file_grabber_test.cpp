@@ -171,6 +171,42 @@ TEST_F(FileGrabberTest, ProxyIsUsedOnlyWhenSwitchedOnExactlyWithAHost) {
   EXPECT_EQ(proxy.Requests().size(), 2u);
 }
 
+TEST_F(FileGrabberTest, ASettingOfAnotherTypeIsIgnoredWithOneErrorAndTheDownloadGoesOn) {
+  TTestServer site(Site());
+  TTestServer proxy(Site());
+  const std::string target = FFolder.File("modulix.ini");
+  // The reader refuses this value as stored with another type; the others come from FSettings.
+  std::string refused = "UseHTTPProxy";
+  FGrabber.SetSettingsReader([&](const std::string& name) {
+    if (name == refused) throw ESettingNotString(name);
+    const auto found = FSettings.find(name);
+    return found == FSettings.end() ? std::string() : found->second;
+  });
+  FSettings = {{"HTTPProxyHost", "127.0.0.1"}, {"HTTPProxyPort", std::to_string(proxy.Port())}};
+  Download(site.Url("/modulix/modulix.ini"), target);
+  ASSERT_EQ(Log().size(), 2u);
+  EXPECT_EQ(Log()[1], "Error: Proxy setting ignored : UseHTTPProxy is not a string");
+  EXPECT_EQ(Log()[0].rfind("Info: File downloaded in ", 0), 0u);
+  EXPECT_EQ(site.Requests().size(), 1u);  // direct
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>(kLinks));
+
+  // Switched on, but the host is not a string: direct too. A port that is not a string is 80.
+  FSettings["UseHTTPProxy"] = "1";
+  refused = "HTTPProxyHost";
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(Log()[1], "Error: Proxy setting ignored : HTTPProxyHost is not a string");
+  EXPECT_EQ(site.Requests().size(), 2u);
+  EXPECT_TRUE(proxy.Requests().empty());
+  const TProxySettings read = ReadProxySettings([&](const std::string& name) {
+    if (name == "HTTPProxyPort" || name == "HTTPProxyPassword") throw ESettingNotString(name);
+    return FSettings[name];
+  });
+  EXPECT_EQ(read.Host, "127.0.0.1");
+  EXPECT_EQ(read.Port, "80");
+  EXPECT_EQ(read.Password, "");
+  EXPECT_EQ(read.Ignored, (std::vector<std::string>{"HTTPProxyPort", "HTTPProxyPassword"}));
+}
+
 TEST(FileGrabberSettingsTest, PortTextIsAnIntegerWith80AsFallback) {
   EXPECT_EQ(ProxyPortText(""), "80");
   EXPECT_EQ(ProxyPortText("abc"), "80");
