@@ -22,6 +22,7 @@ void CheckHeaderValue(const std::string& value) {
 // abort) from a message handler run while Get waits.
 struct THttpClient::TPending {
   std::unique_ptr<THttpRun> Run;
+  bool Stopping = false;  // aborted, or the application quits: only the end is waited for
   bool Delivered = false;
   bool ClientGone = false;
 };
@@ -77,7 +78,9 @@ void THttpClient::SetAcceptLanguage(const std::string& acceptLanguage) {
 }
 
 void THttpClient::Abort() {
-  if (FPending && FPending->Run) FPending->Run->Abort();
+  if (!FPending || !FPending->Run) return;
+  FPending->Stopping = true;
+  FPending->Run->Abort();
 }
 
 void THttpClient::Get() {
@@ -98,16 +101,15 @@ void THttpClient::Get() {
 // one that a handler runs meanwhile. Touches nothing of the client once a handler destroyed it.
 void THttpClient::WaitUntilDelivered(const std::shared_ptr<TPending>& pending) {
   const THttpPump pump = FPump;  // a handler may destroy the client, and its pump with it
-  bool quitting = false;
   while (!pending->Delivered && !pending->ClientGone) {
     if (pending->Run->WaitFinished(std::chrono::milliseconds(kHttpWaitSliceMs))) {
       Deliver();
       continue;
     }
-    if (quitting || !pump) continue;
+    if (pending->Stopping || !pump) continue;
     if (!pump() && !pending->ClientGone) {
       // The application quits: the exchange ends with code 3, and no message is taken any more.
-      quitting = true;
+      pending->Stopping = true;
       pending->Run->Abort();
     }
   }

@@ -71,7 +71,7 @@ class THttpClient {
   // busy, when the error code is not 0, or for a status of 400 and above other than 401 and 407
   // (after the event).
   void Get();
-  void Abort();  // ends the running exchange with code 3
+  void Abort();  // ends the running exchange with code 3; Get pumps no more messages meanwhile
   bool Busy() const { return FPending != nullptr; }
 
   // The outcome of the last exchange.
