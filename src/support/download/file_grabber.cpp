@@ -40,6 +40,8 @@ void TFileGrabber::SetSettingsReader(TSettingsReader reader) { FSettingsReader =
 
 void TFileGrabber::SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
 
+void TFileGrabber::SetExchangeDeadline(std::chrono::milliseconds deadline) { FDeadline = deadline; }
+
 void TFileGrabber::Download(const std::string& url, const std::string& targetFile, void* owner,
                             std::function<void(TFileGrabber*)> onDone) {
   FURL = url;
@@ -50,7 +52,9 @@ void TFileGrabber::Download(const std::string& url, const std::string& targetFil
   FClient = std::make_unique<THttpClient>(owner);
   CustomizeHttpClient(*FClient);
   FClient->SetTimeout(kDownloadTimeoutSeconds);
+  FClient->SetDeadline(FDeadline);
   const TProxySettings proxy = ReadProxySettings(FSettingsReader);
+  for (const std::string& name : proxy.Ignored) Log("Proxy setting ignored : " + name + " is not a string", kLevelError);
   FClient->SetProxy(proxy.Host);
   FClient->SetProxyPort(proxy.Port);
   FClient->SetProxyUsername(proxy.UserName);

@@ -2,20 +2,24 @@
 // Fetches one file over HTTP into a local path and records the outcome in the run log.
 //
 // Download blocks its caller until the exchange has ended (or has been given up after 10 seconds
-// without network activity); on Windows the thread's messages keep being dispatched meanwhile,
-// so other handlers may run inside it. The outcome shows only in the run log, in the target file
+// without network activity, or 30 seconds in all); on Windows the thread's messages keep being
+// dispatched meanwhile, so other handlers may run inside it. The exchange itself runs on a
+// thread of its own: a modal dialog opened by such a handler does not hold it, and the outcome
+// (log line, file, OnDone) comes through that dialog's loop. The outcome shows only in the run log, in the target file
 // and through OnDone, which always runs once per download:
 //   completed with a 2xx status: Info "File downloaded in <ms>ms", then the body replaces the
 //     target file (through a temporary file beside it); a failed write adds Error
 //     "File downloaded : Write error (<system error code>)";
 //   completed with another status: Error "File downloaded : Server error (<status>)";
 //   failed: Error "File downloaded : Server error (<error code>)"; see http_errors.h.
-// In both error cases the target file is left untouched.
+// In both error cases the target file is left untouched. A proxy setting stored with another
+// type than string is read as absent, with Error "Proxy setting ignored : <name> is not a string".
 //
 // Destroying the grabber from a handler that runs inside Download (the main window closing
 // during start-up) is safe: the exchange ends at once, no line is logged, OnDone does not run,
 // and Download returns without touching the destroyed grabber. A WM_QUIT met while waiting ends
 // the exchange with code 3 and is posted again for the application's own loop.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,13 +42,14 @@ class TFileGrabber {
   TFileGrabber(const TFileGrabber&) = delete;
   TFileGrabber& operator=(const TFileGrabber&) = delete;
 
-  // owner: handed to the HTTP client as its owning component. Errors reading the proxy settings
-  // (a value of another type than string) leave here before any request is made.
+  // owner: handed to the HTTP client as its owning component. A failing registry read of the
+  // proxy settings leaves here before any request is made.
   void Download(const std::string& url, const std::string& targetFile, void* owner,
                 std::function<void(TFileGrabber*)> onDone = nullptr);
 
   void SetSettingsReader(TSettingsReader reader);  // DefaultSettingsReader() unless replaced
   void SetMessagePump(THttpPump pump);             // for tests: what runs while Download waits
+  void SetExchangeDeadline(std::chrono::milliseconds deadline);  // for tests; 30 s unless changed
 
  private:
   void HttpRequestDone(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode);
@@ -60,4 +65,5 @@ class TFileGrabber {
   std::unique_ptr<THttpClient> FClient;
   TSettingsReader FSettingsReader;
   THttpPump FPump;
+  std::chrono::milliseconds FDeadline = std::chrono::seconds(kHttpExchangeDeadlineSeconds);
 };

@@ -23,6 +23,15 @@ bool ParseInteger(const std::string& text, int32_t& value) {
   return true;
 }
 
+std::string ReadString(const TSettingsReader& read, const std::string& name, std::vector<std::string>& ignored) {
+  try {
+    return read(name);
+  } catch (const ESettingNotString&) {
+    ignored.push_back(name);
+    return {};
+  }
+}
+
 }  // namespace
 
 std::string ProxyPortText(const std::string& stored) {
@@ -33,10 +42,11 @@ std::string ProxyPortText(const std::string& stored) {
 
 TProxySettings ReadProxySettings(const TSettingsReader& read) {
   TProxySettings settings;
-  if (read("UseHTTPProxy") != "1") return settings;
-  settings.Host = read("HTTPProxyHost");
-  settings.Port = ProxyPortText(read("HTTPProxyPort"));
-  settings.UserName = read("HTTPProxyUserName");
-  settings.Password = read("HTTPProxyPassword");
+  auto& ignored = settings.Ignored;
+  if (ReadString(read, "UseHTTPProxy", ignored) != "1") return settings;
+  settings.Host = ReadString(read, "HTTPProxyHost", ignored);
+  settings.Port = ProxyPortText(ReadString(read, "HTTPProxyPort", ignored));
+  settings.UserName = ReadString(read, "HTTPProxyUserName", ignored);
+  settings.Password = ReadString(read, "HTTPProxyPassword", ignored);
   return settings;
 }

@@ -3,12 +3,16 @@
 // else, an optional proxy with NTLM, Digest or Basic authentication, redirections followed, and
 // a blocking Get that keeps the calling thread's messages flowing while it waits.
 //
-// The request-done event is raised once per exchange, on the thread that called Get, before Get
-// returns: error code 0 when the exchange completed (whatever the status), else see http_errors.h.
+// The exchange runs on a thread of its own. The request-done event is raised once per exchange,
+// on the thread that called Get, before Get returns: error code 0 when the exchange completed
+// (whatever the status), else see http_errors.h. On Windows it comes through a hidden window of
+// that thread, so any message loop there delivers it, a modal one run from a handler inside
+// Get's wait too; the body reaches the receive stream just before it.
 //
 // Destroying the client (or calling Abort) from a message handler that runs while Get waits is
 // allowed: the exchange ends at once; after destruction no event is raised and nothing of the
 // client is touched again. The receive stream must outlive the client's exchange or the client.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,12 +20,13 @@
 #include <string>
 
 #include "support/download/http_errors.h"
+#include "support/download/http_limits.h"
 #include "support/download/http_pump.h"
-#include "support/download/http_waiter.h"
 
 enum class THttpRequestType { Get };
 
 class THttpClient;
+class THttpDoneNotice;
 using THttpRequestDone = std::function<void(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode)>;
 
 class THttpClient {
@@ -31,7 +36,7 @@ class THttpClient {
   THttpClient(const THttpClient&) = delete;
   THttpClient& operator=(const THttpClient&) = delete;
 
-  // Settings. Header values must not hold CR or LF (std::invalid_argument).
+  // Settings. Header values must not hold CR, LF or NUL (std::invalid_argument).
   void SetURL(const std::string& url) { FURL = url; }
   const std::string& URL() const { return FURL; }
   void SetAgent(const std::string& agent);
@@ -44,6 +49,9 @@ class THttpClient {
   const std::string& AcceptLanguage() const { return FAcceptLanguage; }
   void SetTimeout(int seconds) { FTimeout = seconds; }  // without network activity; at least 1
   int Timeout() const { return FTimeout; }
+  // For the whole exchange, however busy; kHttpExchangeDeadlineSeconds unless changed (tests).
+  void SetDeadline(std::chrono::milliseconds deadline) { FDeadline = deadline; }
+  std::chrono::milliseconds Deadline() const { return FDeadline; }
   void SetProxy(const std::string& host) { FProxy = host; }  // "host" or "host:port"; empty: direct
   const std::string& Proxy() const { return FProxy; }
   void SetProxyPort(const std::string& port) { FProxyPort = port; }
@@ -59,18 +67,24 @@ class THttpClient {
   void SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
   void* Owner() const { return FOwner; }
 
-  // Blocks until the exchange has ended. Raises EHttpError when busy, when the error code is not
-  // 0, or for a status of 400 and above other than 401 and 407 (after the event).
+  // Blocks until the exchange has ended and its event has been raised. Raises EHttpError when
+  // busy, when the error code is not 0, or for a status of 400 and above other than 401 and 407
+  // (after the event).
   void Get();
-  void Abort();  // ends the running exchange with code 3
-  bool Busy() const { return FControl != nullptr; }
+  void Abort();  // ends the running exchange with code 3; Get pumps no more messages meanwhile
+  bool Busy() const { return FPending != nullptr; }
 
   // The outcome of the last exchange.
   int StatusCode() const { return FStatusCode; }
   const std::string& ReasonPhrase() const { return FReasonPhrase; }
   const std::string& LastUrl() const { return FLastUrl; }  // after redirections
+  const std::string& ErrorText() const { return FErrorText; }  // why it failed; empty when it did not
 
  private:
+  struct TPending;
+
+  void WaitUntilDelivered(const std::shared_ptr<TPending>& pending);
+  void Deliver();
   void RaiseOnFailure(uint16_t errorCode) const;
 
   void* FOwner;
@@ -80,6 +94,7 @@ class THttpClient {
   std::string FAccept;
   std::string FAcceptLanguage;
   int FTimeout = 30;
+  std::chrono::milliseconds FDeadline = std::chrono::seconds(kHttpExchangeDeadlineSeconds);
   std::string FProxy;
   std::string FProxyPort;
   std::string FProxyUsername;
@@ -87,8 +102,10 @@ class THttpClient {
   std::ostream* FRcvdStream = nullptr;
   THttpRequestDone FOnRequestDone;
   THttpPump FPump;
-  std::shared_ptr<THttpExchangeControl> FControl;  // set while an exchange runs
+  std::unique_ptr<THttpDoneNotice> FNotice;  // made by the first Get, on its thread
+  std::shared_ptr<TPending> FPending;       // set while Get runs
   int FStatusCode = 0;
   std::string FReasonPhrase;
   std::string FLastUrl;
+  std::string FErrorText;
 };

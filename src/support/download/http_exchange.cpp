@@ -8,6 +8,7 @@
 #include "support/download/http_errors.h"
 #include "support/download/http_limits.h"
 #include "support/download/http_proxy_auth.h"
+#include "support/download/http_text.h"
 #include "support/download/socket_errors.h"
 
 namespace {
@@ -26,11 +27,11 @@ struct TAnswer {
 
 class THttpExchange {
  public:
-  THttpExchange(const THttpExchangeSettings& settings, const THttpBodySink& sink, THttpPump pump,
-                const THttpExchangeControl& control)
+  THttpExchange(const THttpExchangeSettings& settings, const THttpBodySink& sink, const THttpExchangeControl& control)
       : FSettings(settings),
         FSink(sink),
-        FWaiter(std::chrono::seconds(std::max(settings.TimeoutSeconds, kHttpMinTimeoutSeconds)), std::move(pump), control),
+        FWaiter(std::chrono::seconds(std::max(settings.TimeoutSeconds, kHttpMinTimeoutSeconds)), settings.Deadline,
+                control),
         FAuth(settings.ProxyUsername, settings.ProxyPassword) {}
 
   void Run(THttpExchangeResult& result);
@@ -77,6 +78,8 @@ void THttpExchange::Run(THttpExchangeResult& result) {
       }
     } else if (IsRedirection(answer.Head.Status) && redirections < kHttpMaxRedirections) {
       const auto location = answer.Head.Headers.Find("Location");
+      if (location && HasLineBreakOrNul(*location))
+        throw EHttpExchangeFailure(kHttpErrorAborted, "request not sent: the redirection address holds CR, LF or NUL");
       if (auto target = location ? ResolveHttpLocation(*url, *location) : std::nullopt) {
         Skip(answer);
         url = target;
@@ -146,14 +149,16 @@ void THttpExchange::Skip(const TAnswer& answer) {
 }  // namespace
 
 THttpExchangeResult RunHttpExchange(const THttpExchangeSettings& settings, const THttpBodySink& bodySink,
-                                    THttpPump pump, const THttpExchangeControl& control) {
+                                    const THttpExchangeControl& control) {
   THttpExchangeResult result;
   try {
-    THttpExchange(settings, bodySink, std::move(pump), control).Run(result);
+    THttpExchange(settings, bodySink, control).Run(result);
   } catch (const EHttpExchangeFailure& failure) {
     result.ErrorCode = failure.Code();
+    result.ErrorText = failure.what();
   } catch (const ESocketError& failure) {
     result.ErrorCode = failure.Code() != 0 ? failure.Code() : kHttpErrorAborted;
+    result.ErrorText = failure.what();
   }
   return result;
 }

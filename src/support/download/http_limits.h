@@ -11,3 +11,6 @@ inline constexpr int kHttpMaxInterimAnswers = 16;          // 1xx answers skippe
 inline constexpr int kHttpWaitSliceMs = 15;               // socket waits between message pumps
 inline constexpr size_t kHttpReceiveBlockBytes = 16 * 1024;
 inline constexpr int kHttpMinTimeoutSeconds = 1;
+// A whole exchange, redirections and proxy authentication included: a server that trickles a
+// byte now and then keeps the inactivity clock at bay but not this one.
+inline constexpr int kHttpExchangeDeadlineSeconds = 30;

@@ -3,6 +3,8 @@
 #include "support/download/base64.h"
 #include "support/download/digest_auth.h"
 #include "support/download/http_auth_challenge.h"
+#include "support/download/http_errors.h"
+#include "support/download/http_text.h"
 #include "support/download/ntlm.h"
 
 namespace {
@@ -39,6 +41,9 @@ std::optional<std::string> THttpProxyAuth::Answer(const std::vector<std::string>
                                                   const std::string& method, const std::string& requestTarget,
                                                   bool connectionKept) {
   if (!Enabled()) return std::nullopt;
+  // Basic would hide them in Base64, but Digest quotes the name as it is: refuse them for all.
+  if (HasLineBreakOrNul(FUserName) || HasLineBreakOrNul(FPassword))
+    throw EHttpExchangeFailure(kHttpErrorAborted, "request not sent: the proxy user name or password holds CR, LF or NUL");
   const std::vector<THttpAuthChallenge> challenges = AllChallenges(proxyAuthenticate);
   const std::optional<TDigestChallenge> digest = FindDigest(challenges);
   if (auto next = Continue(FindScheme(challenges, "NTLM"), digest ? &*digest : nullptr, method, requestTarget,

@@ -18,6 +18,7 @@ class THttpProxyAuth {
   bool Enabled() const;
   // The next "Proxy-Authorization" value for the proxy's "Proxy-Authenticate" fields, or
   // nothing to give up. connectionKept: the 407 leaves its connection open for the next request.
+  // Credentials holding CR, LF or NUL raise EHttpExchangeFailure(kHttpErrorAborted).
   std::optional<std::string> Answer(const std::vector<std::string>& proxyAuthenticate, const std::string& method,
                                     const std::string& requestTarget, bool connectionKept);
   // The next request must go on the connection that brought the last challenge (NTLM type 3).

@@ -1,6 +1,6 @@
 #pragma once
-// What the HTTP client does between two short socket waits, so the calling thread stays alive
-// while a GET blocks it. Returns false when the application has asked to quit.
+// What the HTTP client does between two short waits for the end of an exchange, so the calling
+// thread stays alive while a GET blocks it. Returns false when the application has asked to quit.
 #include <functional>
 
 using THttpPump = std::function<bool()>;

@@ -1,9 +1,20 @@
 #include "support/download/http_request.h"
 
+#include "support/download/http_errors.h"
+#include "support/download/http_text.h"
+
 namespace {
 
+// Nothing goes out with a line that a CR, LF or NUL would split.
+void CheckLine(const char* what, const std::string& text) {
+  if (HasLineBreakOrNul(text))
+    throw EHttpExchangeFailure(kHttpErrorAborted, std::string("request not sent: ") + what + " holds CR, LF or NUL");
+}
+
 void AddLine(std::string& request, const char* name, const std::string& value) {
-  if (!value.empty()) request += std::string(name) + ": " + value + "\r\n";
+  if (value.empty()) return;
+  CheckLine(name, value);
+  request += std::string(name) + ": " + value + "\r\n";
 }
 
 }  // namespace
@@ -12,7 +23,9 @@ std::string RequestTarget(const THttpUrl& url, bool viaProxy) { return viaProxy 
 
 std::string BuildGetRequest(const THttpUrl& url, bool viaProxy, const THttpRequestHeaders& headers,
                             const std::string& proxyAuthorization) {
-  std::string request = "GET " + RequestTarget(url, viaProxy) + " HTTP/" + headers.Version + "\r\n";
+  const std::string target = RequestTarget(url, viaProxy);
+  CheckLine("the request target", target);
+  std::string request = "GET " + target + " HTTP/" + headers.Version + "\r\n";
   AddLine(request, "Accept", headers.Accept);
   AddLine(request, "Accept-Language", headers.AcceptLanguage);
   AddLine(request, "User-Agent", headers.Agent);

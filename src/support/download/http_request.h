@@ -13,7 +13,8 @@ struct THttpRequestHeaders {
   std::string Agent;
 };
 
-// viaProxy: the request line carries the absolute address instead of the path.
+// viaProxy: the request line carries the absolute address instead of the path. A line that would
+// hold CR, LF or NUL raises EHttpExchangeFailure(kHttpErrorAborted): such a request is not sent.
 std::string BuildGetRequest(const THttpUrl& url, bool viaProxy, const THttpRequestHeaders& headers,
                             const std::string& proxyAuthorization);
 // The request target as written in the request line (Digest signs it).

@@ -22,3 +22,7 @@ std::string_view TrimSpaces(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
+
+bool HasLineBreakOrNul(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}

@@ -1,32 +1,37 @@
 #pragma once
-// The waiting side of an exchange: short socket waits, the thread's messages in between, the
-// inactivity clock, and the checks that end an exchange its owner has given up.
+// The waiting side of an exchange, on the thread that runs it: short socket waits, the
+// inactivity clock, the exchange's overall deadline, and the check that ends an exchange its
+// client has given up.
+#include <atomic>
 #include <chrono>
 
-#include "support/download/http_pump.h"
 #include "support/download/socket.h"
 
-// Shared between a client and the exchange it runs, so the client may be destroyed (or abort)
-// from a message handler run by the pump while the exchange is still on the stack.
+// Set by the client's thread, read by the exchange's.
 struct THttpExchangeControl {
-  bool Aborted = false;
-  bool ClientGone = false;
+  std::atomic<bool> Aborted{false};
 };
 
 class THttpWaiter {
  public:
-  THttpWaiter(std::chrono::milliseconds timeout, THttpPump pump, const THttpExchangeControl& control);
+  // Both clocks start now.
+  THttpWaiter(std::chrono::milliseconds timeout, std::chrono::milliseconds deadline, const THttpExchangeControl& control);
 
-  void NoteActivity();  // bytes moved, a connection made, a name resolved
-  // One idle slice is over: runs the pump, then raises EHttpExchangeFailure with
-  // kHttpErrorAborted when the exchange was abandoned or the application quits, and with
-  // kHttpErrorTimeout when nothing has moved for the timeout.
-  void Idle();
-  void WaitForSocket(const TSocket& socket, TSocket::TWaitFor what);
+  // Bytes moved, a connection made, a name resolved: the inactivity clock starts again. The
+  // deadline is looked at here too, so bytes that keep coming cannot hold the exchange.
+  void NoteActivity();
+  // Raises EHttpExchangeFailure with kHttpErrorAborted when the exchange was abandoned, and with
+  // kHttpErrorTimeout when nothing has moved for the timeout or the deadline has passed.
+  void Idle() const;
+  // Returns when the socket is ready; the clocks are looked at after every slice, a ready one too.
+  void WaitForSocket(const TSocket& socket, TSocket::TWaitFor what) const;
 
  private:
+  void CheckDeadline(std::chrono::steady_clock::time_point now) const;
+  void CheckAbortAndDeadline() const;
+
   std::chrono::milliseconds FTimeout;
-  THttpPump FPump;
   const THttpExchangeControl& FControl;
   std::chrono::steady_clock::time_point FLastActivity;
+  std::chrono::steady_clock::time_point FDeadline;
 };

@@ -27,7 +27,7 @@ class TSocket {
   TSocket(const TSocket&) = delete;
   TSocket& operator=(const TSocket&) = delete;
 
-  static TSocket OpenTcp();  // a non-blocking stream socket
+  static TSocket OpenTcp();  // a non-blocking stream socket; urgent data arrives inline
   bool IsOpen() const;
   void Close();
 
@@ -45,6 +45,7 @@ class TSocket {
 
   // Listening and accepting, for loopback servers (the tests, the benchmark).
   static TSocket ListenLoopback(uint16_t& port);  // bound to 127.0.0.1, port 0 = any free port
+  bool SendUrgent(char byte);                      // one byte of TCP urgent data, as hostile peers send
   std::optional<TSocket> Accept(int timeoutMs);   // the connection, in blocking mode
   void SetBlocking(bool blocking);
 

@@ -82,6 +82,7 @@ TSocket TSocket::OpenTcp() {
   if (fd < 0) Fail("socket");
   const int on = 1;
   setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);  // requests go out in one write
+  setsockopt(fd, SOL_SOCKET, SO_OOBINLINE, &on, sizeof on);  // urgent data: plain bytes in the stream
   return TSocket(fd);
 }
 
@@ -120,6 +121,8 @@ std::optional<size_t> TSocket::Receive(char* buffer, size_t size) {
 }
 
 void TSocket::ShutdownSend() { ::shutdown(Fd(FHandle), SHUT_WR); }
+
+bool TSocket::SendUrgent(char byte) { return ::send(Fd(FHandle), &byte, 1, MSG_OOB | MSG_NOSIGNAL) == 1; }
 
 TSocket TSocket::ListenLoopback(uint16_t& port) {
   TSocket listener = OpenTcp();

@@ -55,6 +55,8 @@ TSocket TSocket::OpenTcp() {
   socket.SetBlocking(false);
   const BOOL on = TRUE;
   setsockopt(handle, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
+  // Urgent data as plain bytes in the stream: never a condition that a normal read cannot clear.
+  setsockopt(handle, SOL_SOCKET, SO_OOBINLINE, reinterpret_cast<const char*>(&on), sizeof on);
   return socket;
 }
 
@@ -83,9 +85,11 @@ bool TSocket::Wait(TWaitFor what, int timeoutMs) const {
   FD_ZERO(&ready);
   FD_ZERO(&failed);
   FD_SET(Sock(FHandle), &ready);
-  FD_SET(Sock(FHandle), &failed);  // a refused connection shows here, not as writable
+  FD_SET(Sock(FHandle), &failed);
   timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-  const int count = what == TWaitFor::Read ? ::select(0, &ready, nullptr, &failed, &timeout)
+  // Exceptional conditions matter only while connecting: a refused connection shows there, not
+  // as writable. When reading they would also flag urgent data, which a normal read never clears.
+  const int count = what == TWaitFor::Read ? ::select(0, &ready, nullptr, nullptr, &timeout)
                                            : ::select(0, nullptr, &ready, &failed, &timeout);
   if (count == SOCKET_ERROR) Fail("select");
   return count > 0;
@@ -100,6 +104,8 @@ std::optional<size_t> TSocket::Receive(char* buffer, size_t size) {
 }
 
 void TSocket::ShutdownSend() { ::shutdown(Sock(FHandle), SD_SEND); }
+
+bool TSocket::SendUrgent(char byte) { return ::send(Sock(FHandle), &byte, 1, MSG_OOB) == 1; }
 
 TSocket TSocket::ListenLoopback(uint16_t& port) {
   TSocket listener = OpenTcp();

@@ -13,13 +13,19 @@ class RegistryError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A value stored with another type than the one asked for.
+class RegistryTypeError : public RegistryError {
+ public:
+  using RegistryError::RegistryError;
+};
+
 // Writes `data` as a REG_SZ value under the vendor key, creating the key when missing. Nothing
 // happens when the key cannot be opened or created; a failing write raises RegistryError.
 void WriteVendorValue(const std::string& name, const std::string& data);
 
 // The text of a REG_SZ or REG_EXPAND_SZ value (up to its first NUL, variables unexpanded), empty
-// when the value or the key is missing. Reading creates the key. RegistryError for a value of
-// another type.
+// when the value or the key is missing. Reading creates the key. RegistryTypeError for a value
+// of another type, RegistryError for a failing read.
 std::string ReadVendorValue(const std::string& name);
 // The same for the "Quorin" subkey, read through the 64-bit view (read access only) under WOW64.
 std::string ReadQuorinValue(const std::string& name);

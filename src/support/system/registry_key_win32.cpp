@@ -29,7 +29,7 @@ namespace {
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
 [[noreturn]] void RaiseWrongType(const std::string& name) {
-  throw RegistryError("Invalid data type for registry value '" + name + "'");
+  throw RegistryTypeError("Invalid data type for registry value '" + name + "'");
 }
 
 [[noreturn]] void RaiseReadFailure(const std::string& name) {

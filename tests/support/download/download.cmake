@@ -27,3 +27,7 @@ modulix_add_test(file_grabber_squid_test PORTABLE
 modulix_add_test(file_grabber_win32_test WIN32
   SOURCES file_grabber_win32_test.cpp http_test_server.cpp
   LIBS modulix_file_grabber)
+# A real modal dialog (the About box) open while the download runs.
+modulix_add_test(file_grabber_modal_win32_test WIN32
+  SOURCES file_grabber_modal_win32_test.cpp http_test_server.cpp
+  LIBS modulix_file_grabber modulix_about_dlg)

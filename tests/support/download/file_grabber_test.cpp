@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <regex>
+#include <thread>
 
 #include "file_grabber_test_support.h"
 #include "http_test_server.h"
@@ -107,6 +109,22 @@ TEST_F(FileGrabberTest, TransferFailuresAreLoggedWithTheirCodeAndKeepTheFile) {
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
 }
 
+TEST_F(FileGrabberTest, ADownloadPastItsDeadlineEndsLikeATimeoutAndKeepsTheFile) {
+  TTestServer site([](TTestConnection& connection) {
+    if (connection.ReadRequest().empty()) return;
+    connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n[links]");
+    for (int i = 0; i < 33 && !connection.Stopping() && connection.Send("\n"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));  // well within the 10 s of silence
+  });
+  const std::string target = FFolder.File("modulix.ini");
+  WriteFileText(target, "last good links");
+  FGrabber.SetExchangeDeadline(std::chrono::milliseconds(300));
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
+  EXPECT_EQ(FFolder.Count(), 2u);
+}
+
 TEST_F(FileGrabberTest, AFileThatCannotBeWrittenIsAWriteError) {
   TTestServer site(Site());
   Download(site.Url("/modulix/modulix.ini"), FFolder.File("missing-folder/modulix.ini"));
@@ -151,6 +169,42 @@ TEST_F(FileGrabberTest, ProxyIsUsedOnlyWhenSwitchedOnExactlyWithAHost) {
   Download(site.Url("/modulix/modulix.ini"), target);
   EXPECT_EQ(site.Requests().size(), 7u);
   EXPECT_EQ(proxy.Requests().size(), 2u);
+}
+
+TEST_F(FileGrabberTest, ASettingOfAnotherTypeIsIgnoredWithOneErrorAndTheDownloadGoesOn) {
+  TTestServer site(Site());
+  TTestServer proxy(Site());
+  const std::string target = FFolder.File("modulix.ini");
+  // The reader refuses this value as stored with another type; the others come from FSettings.
+  std::string refused = "UseHTTPProxy";
+  FGrabber.SetSettingsReader([&](const std::string& name) {
+    if (name == refused) throw ESettingNotString(name);
+    const auto found = FSettings.find(name);
+    return found == FSettings.end() ? std::string() : found->second;
+  });
+  FSettings = {{"HTTPProxyHost", "127.0.0.1"}, {"HTTPProxyPort", std::to_string(proxy.Port())}};
+  Download(site.Url("/modulix/modulix.ini"), target);
+  ASSERT_EQ(Log().size(), 2u);
+  EXPECT_EQ(Log()[1], "Error: Proxy setting ignored : UseHTTPProxy is not a string");
+  EXPECT_EQ(Log()[0].rfind("Info: File downloaded in ", 0), 0u);
+  EXPECT_EQ(site.Requests().size(), 1u);  // direct
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>(kLinks));
+
+  // Switched on, but the host is not a string: direct too. A port that is not a string is 80.
+  FSettings["UseHTTPProxy"] = "1";
+  refused = "HTTPProxyHost";
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(Log()[1], "Error: Proxy setting ignored : HTTPProxyHost is not a string");
+  EXPECT_EQ(site.Requests().size(), 2u);
+  EXPECT_TRUE(proxy.Requests().empty());
+  const TProxySettings read = ReadProxySettings([&](const std::string& name) {
+    if (name == "HTTPProxyPort" || name == "HTTPProxyPassword") throw ESettingNotString(name);
+    return FSettings[name];
+  });
+  EXPECT_EQ(read.Host, "127.0.0.1");
+  EXPECT_EQ(read.Port, "80");
+  EXPECT_EQ(read.Password, "");
+  EXPECT_EQ(read.Ignored, (std::vector<std::string>{"HTTPProxyPort", "HTTPProxyPassword"}));
 }
 
 TEST(FileGrabberSettingsTest, PortTextIsAnIntegerWith80AsFallback) {

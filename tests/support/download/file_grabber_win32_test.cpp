@@ -9,10 +9,28 @@
 #include "http_test_server.h"
 #include "support/download/file_grabber.h"
 #include "support/run_log/run_log.h"
+#include "support/system/registry.h"
+#include "support/system/registry_key_win32.h"
 
 namespace {
 int gTicks = 0;
 void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++gTicks; }
+
+// The settings of this run go to a key of their own, removed afterwards.
+class TThrowawayVendorKey {
+ public:
+  TThrowawayVendorKey() : FPath("SOFTWARE\\ModulixGrabberTest" + std::to_string(GetCurrentProcessId())) {
+    SetVendorKeyPath(FPath);
+  }
+  ~TThrowawayVendorKey() {
+    SetVendorKeyPath("");
+    RegDeleteTreeA(HKEY_CURRENT_USER, FPath.c_str());
+  }
+  const std::string& Path() const { return FPath; }
+
+ private:
+  std::string FPath;
+};
 }  // namespace
 
 TEST(FileGrabberWin32Test, ReplacesTheFileAndReportsWriteErrorsWithTheSystemCode) {
@@ -52,4 +70,46 @@ TEST(FileGrabberWin32Test, AStalledServerIsGivenUpAfterTenSecondsWhileTimersTick
   EXPECT_LT(waited, std::chrono::seconds(30));
   EXPECT_GE(gTicks, 10);
   EXPECT_FALSE(ReadFileText(folder.File("modulix.ini")));
+}
+
+// Another program's proxy values in the real registry, one of them stored as a DWORD.
+TEST(FileGrabberWin32Test, AProxyValueThatIsNotAStringIsIgnoredWithOneErrorAndTheDownloadGoesOn) {
+  const TThrowawayVendorKey vendorKey;
+  const RegistryKey quorin = RegistryKey::Create(HKEY_CURRENT_USER, vendorKey.Path() + "\\Quorin", KEY_ALL_ACCESS);
+  ASSERT_TRUE(quorin);
+  const auto setDword = [&](const char* name) {
+    const DWORD one = 1;
+    RegSetValueExA(quorin.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+  };
+  const auto setString = [&](const char* name, const std::string& text) {
+    RegSetValueExA(quorin.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), DWORD(text.size() + 1));
+  };
+  TTestServer site([](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "[links]"));
+  });
+  TTestServer proxy([](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "proxy"));
+  });
+  TGrabberFolder folder;
+  TRunLog log(folder.File("Modulix.log"), false, 10000);
+  TFileGrabber grabber(&log);
+  setDword("UseHTTPProxy");
+  setString("HTTPProxyHost", "127.0.0.1");
+  setString("HTTPProxyPort", std::to_string(proxy.Port()));
+  EXPECT_NO_THROW(grabber.Download(site.Url("/modulix/modulix.ini"), folder.File("modulix.ini"), nullptr));
+  auto lines = LevelsAndMessages(log.Lines());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "Error: Proxy setting ignored : UseHTTPProxy is not a string");
+  EXPECT_EQ(lines[0].rfind("Info: File downloaded in ", 0), 0u);
+  EXPECT_EQ(ReadFileText(folder.File("modulix.ini")), std::optional<std::string>("[links]"));
+
+  // Switched on, with a host that is not a string: direct as well.
+  setString("UseHTTPProxy", "1");
+  setDword("HTTPProxyHost");
+  EXPECT_NO_THROW(grabber.Download(site.Url("/modulix/modulix.ini"), folder.File("modulix.ini"), nullptr));
+  lines = LevelsAndMessages(log.Lines());
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[1], "Error: Proxy setting ignored : HTTPProxyHost is not a string");
+  EXPECT_EQ(site.Requests().size(), 2u);
+  EXPECT_TRUE(proxy.Requests().empty());
 }

@@ -186,6 +186,68 @@ TEST_F(HttpClientTest, GivesUpOnASilentServerAfterTheTimeout) {
   EXPECT_TRUE(FRaised);
 }
 
+TEST_F(HttpClientTest, TheDeadlineEndsAnExchangeThatKeepsTricklingLikeATimeout) {
+  // A byte now and then keeps the inactivity clock going; so does a slow chain of redirections.
+  TTestServer server([](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) {
+      if (request.find(" /drip ") != std::string::npos) {
+        connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n");
+        for (int i = 0; i < 40 && !connection.Stopping() && connection.Send("x"); ++i)
+          std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        connection.Send(Answer("302 Found", "", "Location: /hop\r\n"));
+      }
+    }
+  });
+  FClient.SetTimeout(1);
+  FClient.SetDeadline(std::chrono::milliseconds(300));
+  EXPECT_EQ(Get(server.Url("/drip")), kHttpErrorTimeout);
+  EXPECT_LT(FBody.str().size(), 40u);
+  ASSERT_TRUE(FRaised);
+  EXPECT_EQ(FRaised->ErrorCode(), kHttpErrorTimeout);
+
+  const size_t before = server.Requests().size();
+  EXPECT_EQ(Get(server.Url("/hop")), kHttpErrorTimeout);
+  EXPECT_LT(server.Requests().size() - before, 1u + kHttpMaxRedirections);
+}
+
+TEST_F(HttpClientTest, UrgentDataIsReadAsPlainBytesAndTheExchangeGoesOn) {
+  TTestServer server([](TTestConnection& connection) {
+    if (connection.ReadRequest().empty()) return;
+    connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nab");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    connection.SendUrgent('c');
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    connection.Send("de");
+    // A client stuck on the urgent byte ends here, with the connection closed under it.
+    connection.WaitForClose(std::chrono::seconds(3));
+  });
+  FClient.SetTimeout(2);
+  EXPECT_EQ(Get(server.Url("/")), 0);
+  EXPECT_EQ(FBody.str(), "abcde");
+}
+
+TEST_F(HttpClientTest, ARedirectionAddressWithALineBreakOrNulIsNotFollowed) {
+  TTestServer server([](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) {
+      const std::string host = RequestHeader(request, "Host");
+      if (request.find(" /cr ") != std::string::npos)
+        connection.Send(Answer("302 Found", "", "Location: http://" + host + "/next\rX-Injected: 1\r\n"));
+      else if (request.find(" /nul ") != std::string::npos)
+        connection.Send(Answer("302 Found", "", std::string("Location: /next\0.ini\r\n", 22)));
+      else
+        connection.Send(Answer("200 OK", "followed"));
+    }
+  });
+  for (const char* path : {"/cr", "/nul"}) {
+    EXPECT_EQ(Get(server.Url(path)), kHttpErrorAborted) << path;
+    ASSERT_TRUE(FRaised) << path;
+    EXPECT_NE(std::string(FRaised->what()).find("CR, LF or NUL"), std::string::npos) << FRaised->what();
+  }
+  EXPECT_EQ(server.Requests().size(), 2u);  // neither redirection was followed
+}
+
 TEST_F(HttpClientTest, BrokenServersEndTheExchangeWithAnError) {
   TTestServer server([](TTestConnection& connection) {
     const std::string request = connection.ReadRequest();
@@ -272,6 +334,7 @@ TEST(HttpClientSettingsTest, RefusesVersionsAndHeaderValuesItCannotSend) {
   THttpClient client;
   EXPECT_THROW(client.SetRequestVersion("2"), std::invalid_argument);
   EXPECT_THROW(client.SetAgent("x\r\nCookie: y"), std::invalid_argument);
+  EXPECT_THROW(client.SetAccept(std::string("a\0b", 3)), std::invalid_argument);
   client.SetRequestVersion("1.0");
   EXPECT_EQ(client.RequestVersion(), "1.0");
 }

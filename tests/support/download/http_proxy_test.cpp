@@ -96,6 +96,7 @@ struct TOutcome {
   uint16_t Code = 0xffff;
   int Status = 0;
   std::string Body;
+  std::string Raised;  // what Get raised; 407 is not raised
 };
 
 TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std::string& password) {
@@ -109,7 +110,11 @@ TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std
   client.SetProxyPassword(password);
   client.SetRcvdStream(&body);
   client.SetOnRequestDone([&](THttpClient*, THttpRequestType, uint16_t code) { outcome.Code = code; });
-  client.Get();  // 407 is not raised
+  try {
+    client.Get();
+  } catch (const EHttpError& error) {
+    outcome.Raised = error.what();
+  }
   outcome.Status = client.StatusCode();
   outcome.Body = body.str();
   return outcome;
@@ -156,6 +161,32 @@ TEST(HttpProxyTest, AUserNameWithoutPasswordSendsNoCredentials) {
   TTestServer proxy(AuthProxy("Basic"));
   const TOutcome outcome = GetThrough(proxy, kUser, "");
   EXPECT_EQ(outcome.Status, 407);
+  EXPECT_EQ(outcome.Raised, "");
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(RequestHeader(proxy.Requests()[0], "Proxy-Authorization"), "");
+}
+
+TEST(HttpProxyTest, CredentialsOrChallengeValuesWithALineBreakOrNulAreNeverSent) {
+  // A Digest answer echoes the realm and the nonce inside its header line.
+  TTestServer hostile([](TTestConnection& connection) {
+    while (!connection.ReadRequest().empty())
+      connection.Send(Challenge407("Proxy-Authenticate: Digest realm=\"te\rX-Injected: 1\", nonce=\"abc123\"\r\n"));
+  });
+  const TOutcome echoed = GetThrough(hostile, kUser, kPassword);
+  EXPECT_EQ(echoed.Code, kHttpErrorAborted);
+  EXPECT_NE(echoed.Raised.find("CR, LF or NUL"), std::string::npos) << echoed.Raised;
+  EXPECT_EQ(hostile.Requests().size(), 1u);
+
+  // The user name and the password come from the registry as they were stored.
+  const std::vector<std::pair<std::string, std::string>> credentials = {
+      {"alice\r\nX-Injected: 1", kPassword}, {kUser, "s3cret\n"}, {std::string("ali\0ce", 6), kPassword}};
+  for (const auto& [user, password] : credentials) {
+    for (const char* scheme : {"Digest", "Basic"}) {
+      TTestServer proxy(AuthProxy(scheme));
+      const TOutcome outcome = GetThrough(proxy, user, password);
+      EXPECT_EQ(outcome.Code, kHttpErrorAborted) << scheme;
+      EXPECT_NE(outcome.Raised.find("CR, LF or NUL"), std::string::npos) << outcome.Raised;
+      EXPECT_EQ(proxy.Requests().size(), 1u) << scheme;  // only the first, without credentials
+    }
+  }
 }

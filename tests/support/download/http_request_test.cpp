@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/download/http_errors.h"
 #include "support/download/http_request.h"
 
 namespace {
@@ -28,4 +29,23 @@ TEST(HttpRequestTest, ProxyRequestCarriesTheAbsoluteAddressAndTheAnswerToTheChal
   // A port of 80 written in the address stays in the request line, not in Host.
   EXPECT_EQ(BuildGetRequest(*ParseHttpUrl("http://h:80/"), true, {"1.0", "", "", ""}, ""),
             "GET http://h:80/ HTTP/1.0\r\nHost: h\r\n\r\n");
+}
+
+TEST(HttpRequestTest, NoLineThatACrLfOrNulWouldSplitIsBuilt) {
+  const THttpUrl plain = *ParseHttpUrl("http://h/x");
+  THttpUrl redirected = plain;  // a host taken from a redirection, had it slipped through
+  for (const std::string& host : {std::string("h\r\nX-Injected: 1"), std::string("h\rx"), std::string("h\0x", 3)}) {
+    redirected.Host = host;
+    EXPECT_THROW(BuildGetRequest(redirected, false, kHeaders, ""), EHttpExchangeFailure);
+    EXPECT_THROW(BuildGetRequest(redirected, true, kHeaders, ""), EHttpExchangeFailure);
+  }
+  EXPECT_THROW(BuildGetRequest(plain, true, kHeaders, "Digest realm=\"a\nb\""), EHttpExchangeFailure);
+  EXPECT_THROW(BuildGetRequest(plain, false, {"1.1", "", "", std::string("Mozilla\0", 8)}, ""), EHttpExchangeFailure);
+  try {
+    BuildGetRequest(plain, true, kHeaders, "Basic \r\n");
+    ADD_FAILURE() << "built";
+  } catch (const EHttpExchangeFailure& failure) {
+    EXPECT_EQ(failure.Code(), kHttpErrorAborted);
+    EXPECT_STREQ(failure.what(), "request not sent: Proxy-Authorization holds CR, LF or NUL");
+  }
 }

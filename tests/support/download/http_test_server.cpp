@@ -10,8 +10,8 @@ constexpr int kPollMs = 20;
 
 bool TTestConnection::Stopping() const { return FServer.FStopping; }
 
-bool TTestConnection::WaitReadable() {
-  while (!Stopping()) {
+bool TTestConnection::WaitReadable(std::chrono::steady_clock::time_point until) {
+  while (!Stopping() && std::chrono::steady_clock::now() < until) {
     if (FSocket.Wait(TSocket::TWaitFor::Read, kPollMs)) return true;
   }
   return false;
@@ -59,9 +59,12 @@ void TTestConnection::SendInPieces(std::string_view bytes, size_t piece) {
   }
 }
 
-void TTestConnection::WaitForClose() {
+void TTestConnection::WaitForClose() { WaitForClose(std::chrono::hours(24)); }
+
+void TTestConnection::WaitForClose(std::chrono::milliseconds limit) {
+  const auto until = std::chrono::steady_clock::now() + limit;
   char buffer[4096];
-  while (WaitReadable()) {
+  while (WaitReadable(until)) {
     try {
       const auto count = FSocket.Receive(buffer, sizeof buffer);
       if (count && *count == 0) return;

@@ -3,6 +3,7 @@
 // accepted connection is handed to the test's script, one connection at a time; every request
 // head it reads is recorded.
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -23,13 +24,16 @@ class TTestConnection {
   std::string ReadRequest();
   bool Send(std::string_view bytes);  // false once the client has gone away
   void SendInPieces(std::string_view bytes, size_t piece);
+  bool SendUrgent(char byte) { return FSocket.SendUrgent(byte); }  // TCP urgent data (MSG_OOB)
   void Close() { FSocket.Close(); }
   // Waits until the client closes the connection or the server stops; reads and drops bytes.
   void WaitForClose();
+  // The same, but gives up after `limit`: a client that would never close cannot hold the test.
+  void WaitForClose(std::chrono::milliseconds limit);
   bool Stopping() const;
 
  private:
-  bool WaitReadable();
+  bool WaitReadable(std::chrono::steady_clock::time_point until = std::chrono::steady_clock::time_point::max());
 
   TSocket FSocket;
   TTestServer& FServer;
