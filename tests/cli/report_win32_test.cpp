@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "report_test_util.h"
+#include "cli/report_cli_test_util.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/report_names.h"
+#include "report/report_names.h"
 
 #include <array>
 

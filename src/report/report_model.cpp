@@ -1,6 +1,6 @@
-#include "cli/report_model.h"
+#include "report/report_model.h"
 
-#include "cli/report_names.h"
+#include "report/report_names.h"
 #include "inventory/wmi/converters.h"
 
 const std::vector<std::string> kReportRawProperties = {

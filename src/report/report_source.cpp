@@ -1,4 +1,6 @@
-#include "cli/report_source.h"
+#include "report/report_source.h"
+
+#include <cstdlib>
 
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/smbios/smbios_memory.h"
@@ -8,6 +10,7 @@ namespace {
 const char* const kDumpRemedy =
     "pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI";
 const char* const kFirmwareFile = "-";
+const char* const kFixtureVariable = "MODULIX_WMI_FIXTURE";
 constexpr uint8_t kTypeMemoryArray = 16;
 constexpr uint8_t kTypeMemoryDevice = 17;
 
@@ -22,7 +25,9 @@ std::string CannotRead(const SmbiosReadError& e, const char* remedy) {
   return "cannot read " + e.File() + ": " + e.Reason() + "; " + remedy;
 }
 
-LoadedInventory FromSmbiosFile(const std::string& file) {
+}  // namespace
+
+LoadedInventory LoadSmbiosFileInventory(const std::string& file) {
   if (file == kFirmwareFile) {
     try {
       SmbiosTable table = LoadFirmwareSmbios();
@@ -38,7 +43,7 @@ LoadedInventory FromSmbiosFile(const std::string& file) {
   }
 }
 
-LoadedInventory FromFixture(const std::string& file) {
+LoadedInventory LoadFixtureInventory(const std::string& file) {
   std::vector<uint8_t> bytes;
   try {
     bytes = ReadSmbiosFile(file);  // any small file; the name says what it was written for
@@ -53,8 +58,6 @@ LoadedInventory FromFixture(const std::string& file) {
   }
 }
 
-}  // namespace
-
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
   SmbiosMemoryInventory inv = MapSmbiosMemory(table);
   LoadedInventory loaded{"smbios", MakeInMemoryProvider(std::move(inv.classes)),
@@ -68,11 +71,8 @@ LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string&
   return loaded;
 }
 
-LoadedInventory LoadInventory(const ReportOptions& options) {
-  switch (options.source) {
-    case ReportSource::Smbios: return FromSmbiosFile(options.file);
-    case ReportSource::Fixture: return FromFixture(options.file);
-    case ReportSource::Default: break;
-  }
-  return LoadDefaultInventory();
+LoadedInventory LoadDefaultInventory() {
+  const char* fixture = std::getenv(kFixtureVariable);
+  if (fixture && *fixture) return LoadFixtureInventory(fixture);
+  return LoadPlatformInventory();
 }

@@ -1,4 +1,4 @@
-#include "cli/report_facts.h"
+#include "report/report_facts.h"
 
 #include <array>
 

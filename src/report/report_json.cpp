@@ -1,9 +1,9 @@
-#include "cli/report_json.h"
+#include "report/report_json.h"
 
 #include <nlohmann/json.hpp>
 
-#include "cli/report_facts.h"
-#include "cli/report_text.h"
+#include "report/report_facts.h"
+#include "report/report_text.h"
 #include "inventory/wmi/converters.h"
 
 namespace {

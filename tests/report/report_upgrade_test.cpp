@@ -1,7 +1,7 @@
 // The upgrade summary from the installed modules, the slots and the maximum.
 #include <gtest/gtest.h>
 
-#include "cli/report_model.h"
+#include "report/report_model.h"
 
 namespace {
 

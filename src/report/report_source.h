@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/report_options.h"
 #include "inventory/smbios/smbios_source.h"
 #include "inventory/wmi/wmi_provider.h"
 
@@ -25,13 +24,18 @@ class SourceError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Raises SourceError.
-LoadedInventory LoadInventory(const ReportOptions& options);
+// Each raises SourceError.
+// SMBIOS tables from a dump file, or FILE "-" for this computer's firmware tables.
+LoadedInventory LoadSmbiosFileInventory(const std::string& file);
+// WMI classes from a JSON fixture file.
+LoadedInventory LoadFixtureInventory(const std::string& file);
+// The MODULIX_WMI_FIXTURE file when set, else the platform's own inventory.
+LoadedInventory LoadDefaultInventory();
 
 // SMBIOS tables as an inventory; a table cut short gives a warning naming the file.
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);
 
 // Per platform: WMI on Windows, the kernel's SMBIOS tables on Linux. Raises SourceError.
-LoadedInventory LoadDefaultInventory();
+LoadedInventory LoadPlatformInventory();
 // Per platform: the remedy named when the firmware's own tables cannot be read.
 extern const char* const kFirmwareTablesRemedy;

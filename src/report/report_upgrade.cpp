@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "cli/report_model.h"
+#include "report/report_model.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/report_text.h"
+#include "report/report_text.h"
 
 #include <cstdint>
 

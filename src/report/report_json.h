@@ -2,6 +2,6 @@
 // The report as one JSON object, UTF-8.
 #include <string>
 
-#include "cli/report_model.h"
+#include "report/report_model.h"
 
 std::string FormatJsonReport(const MemoryReport& report);

@@ -1,8 +1,8 @@
 // Text clean-up and the texts of the extra facts.
 #include <gtest/gtest.h>
 
-#include "cli/report_facts.h"
-#include "cli/report_text.h"
+#include "report/report_facts.h"
+#include "report/report_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "cli/report_human.h"
+#include "report/report_human.h"
 
 #include <algorithm>
 
-#include "cli/report_facts.h"
-#include "cli/report_terminal.h"
+#include "report/report_facts.h"
+#include "report/report_terminal.h"
 
 namespace {
 

@@ -2,6 +2,6 @@
 // The report as a table for people: aligned, fits an 80-column terminal.
 #include <string>
 
-#include "cli/report_model.h"
+#include "report/report_model.h"
 
 std::string FormatHumanReport(const MemoryReport& report);

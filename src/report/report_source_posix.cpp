@@ -1,10 +1,10 @@
 // Linux has no WMI: the report reads the SMBIOS tables the kernel keeps.
-#include "cli/report_source.h"
+#include "report/report_source.h"
 
 const char* const kFirmwareTablesRemedy =
     "run as root, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
 
-LoadedInventory LoadDefaultInventory() {
+LoadedInventory LoadPlatformInventory() {
   try {
     SmbiosTable table = LoadFirmwareSmbios();
     return InventoryFromSmbios(table, FirmwareTablesFolder());

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "inventory/smbios/smbios_dump_writer.h"
-#include "report_test_util.h"
+#include "report/report_test_util.h"
 
 namespace {
 
@@ -33,30 +33,27 @@ class ReportOutput : public ::testing::TestWithParam<Machine> {};
 
 TEST_P(ReportOutput, HumanTableMatchesWhole) {
   const Machine& m = GetParam();
-  ReportRun run = RunCli({m.option, TestDataPath(m.file)});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, ReadTestData(std::string("report_") + m.name + ".expected.txt"));
+  ReportDocument report = ReportOf(m.option, TestDataPath(m.file));
+  EXPECT_TRUE(report.readable);
+  EXPECT_EQ(report.human, ReadTestData(std::string("report_") + m.name + ".expected.txt"));
 }
 
 TEST_P(ReportOutput, HumanTableFitsEightyColumns) {
   const Machine& m = GetParam();
-  std::istringstream lines(RunCli({m.option, TestDataPath(m.file)}).out);
+  std::istringstream lines(ReportOf(m.option, TestDataPath(m.file)).human);
   for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
 }
 
 TEST_P(ReportOutput, JsonMatchesWhole) {
   const Machine& m = GetParam();
-  ReportRun run = RunCli({"--json", m.option, TestDataPath(m.file)});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, ReadTestData(std::string("report_") + m.name + ".expected.json"));
+  EXPECT_EQ(ReportOf(m.option, TestDataPath(m.file)).json,
+            ReadTestData(std::string("report_") + m.name + ".expected.json"));
 }
 
 // Read back, the numbers agree with each other and with the texts the window shows.
 TEST_P(ReportOutput, JsonReadBackIsConsistent) {
   const Machine& m = GetParam();
-  json j = json::parse(RunCli({"--json", m.option, TestDataPath(m.file)}).out);
+  json j = json::parse(ReportOf(m.option, TestDataPath(m.file)).json);
   EXPECT_EQ(j["source"], std::string(m.option) == "--smbios" ? "smbios" : "fixture");
   EXPECT_EQ(j["labels"]["slots"], "Number of slots : " + std::to_string(j["slots"].get<int>()));
   EXPECT_EQ(j["labels"]["maximumMemory"],
@@ -87,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Machines, ReportOutput, ::testing::ValuesIn(kMachines),
 
 // A firmware writing Latin-1: valid UTF-8 comes out, each byte as the character of its code.
 TEST(ReportJson, BytesThatAreNotUtf8BecomeLatin1Characters) {
-  json j = json::parse(RunCli({"--json", "--smbios", TestDataPath("smbios_server_ddr5.bin")}).out);
+  json j = json::parse(ReportOf("--smbios", TestDataPath("smbios_server_ddr5.bin")).json);
   EXPECT_EQ(j["modules"][0]["raw"]["BankLabel"], "Canal A \u00e9tage 0");
   EXPECT_EQ(j["modules"][0]["raw"]["Manufacturer"], "Samsung");
 }
@@ -103,11 +100,9 @@ TEST(ReportUnknowns, NullFieldsOfAnSmbiosModule) {
   d.length = 0x15;  // nothing after the type detail
   std::string path = (std::filesystem::temp_directory_path() / "report_unknowns.bin").string();
   SaveBytes(path, WriteDump({EncodeDevice(d)}));
-  ReportRun human = RunCli({"--smbios", path});
-  ReportRun machine = RunCli({"--json", "--smbios", path});
+  ReportDocument report = ReportOf("--smbios", path);
   std::filesystem::remove(path);
-  EXPECT_EQ(human.exitCode, 0);
-  EXPECT_EQ(human.out,
+  EXPECT_EQ(report.human,
             "Number of slots : 0\nMaximum memory : 0 GB\nCurrent memory : 0 GB\n\n"
             "Module 1\n"
             "  Slot Name      SLOT 1\n"
@@ -122,7 +117,7 @@ TEST(ReportUnknowns, NullFieldsOfAnSmbiosModule) {
             "  Free slots     0\n"
             "  Can be added   unknown (no usable maximum reported)\n"
             "  New modules    DDR4\n");
-  json j = json::parse(machine.out);
+  json j = json::parse(report.json);
   const json& raw = j["modules"][0]["raw"];
   for (const char* name : {"BankLabel", "Capacity", "Manufacturer", "PartNumber", "SerialNumber",
                            "Speed", "ConfiguredClockSpeed"}) {
