@@ -100,6 +100,32 @@ TEST(ReportSources, FirmwareFillsWhatWmiLeavesOut) {
   EXPECT_TRUE(j["emptySlots"].is_null());
 }
 
+// Speeds past 65534 MT/s live in the extended fields of SMBIOS 3.3; WMI hands over the value.
+TEST(ReportSources, ExtendedSpeedFieldsGiveTheSameSpeedInsight) {
+  DumpDevice d;
+  d.size = 16384;
+  d.locator = "DIMMA1";
+  d.memoryType = 0x22;
+  d.speed = d.configuredSpeed = 0xFFFF;
+  d.extendedSpeed = 70400;
+  d.extendedConfiguredSpeed = 64000;
+  d.length = 0x5C;
+  std::string dump = SaveTemporary("report_sources_extended.bin", WriteDump({EncodeDevice(d)}));
+  json smbios = InsightsOf(ReportOf("--smbios", dump));
+  std::filesystem::remove(dump);
+  std::string fixture = SaveTemporary("report_sources_extended.json", [] {
+    std::string text = R"({"Win32_PhysicalMemoryArray": [], "Win32_PhysicalMemory": [
+      {"DeviceLocator": "DIMMA1", "Capacity": "17179869184", "SMBIOSMemoryType": 34,
+       "Speed": 70400, "ConfiguredClockSpeed": 64000}]})";
+    return Bytes(text.begin(), text.end());
+  }());
+  json wmi = InsightsOf(ReportOf("--fixture", fixture));
+  std::filesystem::remove(fixture);
+  EXPECT_EQ(smbios["speed"], json::parse(R"({"ratedMTs": 70400, "configuredMTs": 64000, "belowRated": true})"));
+  EXPECT_EQ(wmi["speed"], smbios["speed"]);
+  EXPECT_EQ(wmi["channels"], smbios["channels"]);
+}
+
 // Both modules in one channel while the tables name an empty slot of the other, by its bank.
 TEST(ReportSources, AdviceFromTheEmptySlotsOfTheTables) {
   std::vector<Bytes> s;
