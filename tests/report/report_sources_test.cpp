@@ -147,6 +147,23 @@ TEST(ReportSources, AdviceFromTheEmptySlotsOfTheTables) {
   EXPECT_EQ(json::parse(report.json)["insights"]["channels"], json::parse(R"({"P0 A": [0, 1]})"));
 }
 
+// ECC comes from the arrays of system memory: a flash array without correction does not count,
+// an array that does not say what it holds does.
+TEST(ReportSources, EccFromTheArraysOfSystemMemory) {
+  auto ecc = [](const std::string& arrays) {
+    std::string text = R"({"Win32_PhysicalMemoryArray": [)" + arrays + R"(], "Win32_PhysicalMemory": [
+      {"DeviceLocator": "DIMM 1", "Capacity": "8589934592"}]})";
+    std::string fixture = SaveTemporary("report_sources_ecc.json", Bytes(text.begin(), text.end()));
+    json insights = InsightsOf(ReportOf("--fixture", fixture));
+    std::filesystem::remove(fixture);
+    return insights["ecc"];
+  };
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": 5, "MemoryErrorCorrection": 2})"), false);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": 5, "MemoryErrorCorrection": 6})"), false);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": null, "MemoryErrorCorrection": 5})"), true);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": null})"), nullptr);
+}
+
 TEST(ReportSources, MemoryClassesAreCopiedWhole) {
   WmiClassTable fixture = ParseWmiFixture(ReadTestData("report_desktop_ddr5.json"));
   WmiClassTable copy = ReadMemoryClasses(MakeInMemoryProvider(fixture));
