@@ -64,6 +64,23 @@ POINT InitialPosition(HWND owner) {
   return {ownerBox.left + kOwnerOffset, ownerBox.top + kOwnerOffset};
 }
 
+// The hourglass while the inventory is read: WMI can take a moment on a real machine.
+class TWaitCursor {
+ public:
+  TWaitCursor() : FPrevious(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~TWaitCursor() { SetCursor(FPrevious); }
+  TWaitCursor(const TWaitCursor&) = delete;
+  TWaitCursor& operator=(const TWaitCursor&) = delete;
+
+ private:
+  HCURSOR FPrevious;
+};
+
+ReportDocument ReadReport(const TReportDlg::ReportSource& source) {
+  TWaitCursor wait;
+  return source();
+}
+
 }  // namespace
 
 TReportDlg::TReportDlg(ReportDocument report)
@@ -81,7 +98,7 @@ TReportDlg* TReportDlg::ShowReport(HWND owner, const ReportSource& source) {
     return OpenReport;
   }
   RegisterReportClass(WindowProc);
-  auto* dialog = new TReportDlg(source());
+  auto* dialog = new TReportDlg(ReadReport(source));
   const SIZE size = FrameSize(kReportInitialClientWidth, kReportInitialClientHeight);
   const POINT at = InitialPosition(owner);
   const std::string caption = std::string("Memory report - ") + kApplicationTitle;
