@@ -13,8 +13,8 @@ ReportDocument Unreadable(const std::string& message) { return {false, message +
 }  // namespace
 
 ReportDocument MakeReportDocument(const LoadedInventory& inventory) {
-  MemoryReport report =
-      BuildMemoryReport(inventory.source, inventory.provider, inventory.emptySlots);
+  MemoryReport report = BuildMemoryReport(inventory.source, inventory.provider,
+                                          inventory.emptySlots, inventory.emptySlotBanks);
   return {true, FormatHumanReport(report), FormatJsonReport(report)};
 }
 

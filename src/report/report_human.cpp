@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "report/report_facts.h"
+#include "report/report_insight_texts.h"
 #include "report/report_terminal.h"
 
 namespace {
@@ -52,6 +53,11 @@ void ModuleBlock(std::string& out, const ModuleReport& m) {
   if (m.voltageMillivolts) Row(out, "Voltage", VoltageText(*m.voltageMillivolts));
 }
 
+void Insights(std::string& out, const MemoryReport& r) {
+  out += "\nInsights\n";
+  for (const auto& [label, value] : InsightRows(r.insights, r.modules.size())) Row(out, label, value);
+}
+
 void EmptySlots(std::string& out, const MemoryReport& r) {
   out += "\nEmpty slots\n";
   if (!r.emptySlots) {
@@ -95,6 +101,7 @@ void Upgrade(std::string& out, const UpgradeSummary& u) {
 std::string FormatHumanReport(const MemoryReport& r) {
   std::string out = r.slotsLabel + "\n" + r.maxmemLabel + "\n" + r.curmemLabel + "\n";
   for (const ModuleReport& m : r.modules) ModuleBlock(out, m);
+  Insights(out, r);
   EmptySlots(out, r);
   Upgrade(out, r.upgrade);
   return out;

@@ -72,6 +72,48 @@ Json Upgrade(const UpgradeSummary& u) {
   return j;
 }
 
+Json Insights(const ReportInsights& in) {
+  Json speed = Json::object();
+  speed["ratedMTs"] = OrNull(in.speed.ratedMTs);
+  speed["configuredMTs"] = OrNull(in.speed.configuredMTs);
+  speed["belowRated"] = in.speed.belowRated;
+  Json channels = nullptr;
+  if (in.channels) {
+    channels = Json::object();
+    for (const auto& [name, modules] : *in.channels) channels[Text(name).get<std::string>()] = modules;
+  }
+  Json j = Json::object();
+  j["speed"] = std::move(speed);
+  j["channels"] = std::move(channels);
+  j["differ"] = in.differ;
+  j["ecc"] = OrNull(in.ecc);
+  return j;
+}
+
+// The writer leaves DEL and the C1 controls (U+0080 to U+009F) as they are, which JSON allows
+// but a terminal obeys: they go out escaped, so the value stays exact and the output harmless.
+std::string EscapeControls(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  static const char kHex[] = "0123456789abcdef";
+  for (size_t i = 0; i < text.size(); ++i) {
+    auto b = static_cast<unsigned char>(text[i]);
+    unsigned code = 0;
+    if (b == 0x7F) {
+      code = b;
+    } else if (b == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+      code = static_cast<unsigned char>(text[++i]);
+    } else {
+      out += text[i];
+      continue;
+    }
+    out += "\\u00";
+    out += kHex[code >> 4];
+    out += kHex[code & 0xF];
+  }
+  return out;
+}
+
 Json EmptySlots(const std::optional<std::vector<std::string>>& names) {
   if (!names) return nullptr;
   Json list = Json::array();
@@ -96,5 +138,6 @@ std::string FormatJsonReport(const MemoryReport& r) {
   j["modules"] = std::move(modules);
   j["emptySlots"] = EmptySlots(r.emptySlots);
   j["upgrade"] = Upgrade(r.upgrade);
-  return j.dump(kJsonIndent) + "\n";
+  j["insights"] = Insights(r.insights);
+  return EscapeControls(j.dump(kJsonIndent)) + "\n";
 }

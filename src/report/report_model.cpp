@@ -11,6 +11,9 @@ const std::vector<std::string> kReportRawProperties = {
 namespace {
 
 const char* const kTypeRatingSeparator = " / ";
+constexpr size_t kManufacturerRow = 2;
+constexpr size_t kTypeRow = 4;
+constexpr int64_t kUseSystemMemory = 3;  // Win32_PhysicalMemoryArray.Use
 
 // A number the source delivered (as integer or as decimal text); none for null or rubbish.
 std::optional<int64_t> NumberOf(const PropertyValue& v) {
@@ -51,17 +54,32 @@ ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory&
   m.dataWidth = Positive(NumberOf(prop("DataWidth")));
   m.totalWidth = Positive(NumberOf(prop("TotalWidth")));
   m.voltageMillivolts = Positive(NumberOf(prop("ConfiguredVoltage")));
+  m.locator = ValueToString(prop("DeviceLocator"));
   m.bankLabel = ValueToString(prop("BankLabel"));
-  const std::string& type = facts.rows.size() > 4 ? facts.rows[4].second : std::string();
+  m.manufacturer = facts.rows.size() > kManufacturerRow ? facts.rows[kManufacturerRow].second : "";
+  m.partNumber = ValueToString(prop("PartNumber"));
+  const std::string& type = facts.rows.size() > kTypeRow ? facts.rows[kTypeRow].second : std::string();
   m.typeName = type.substr(0, type.find(kTypeRatingSeparator));
   m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(prop("SMBIOSMemoryType"))));
   return m;
 }
 
+// An array of unknown use counts: firmware leaves the field out at times.
+std::vector<std::optional<int64_t>> SystemArrayCorrections(const TWin32_PhysicalMemoryArray& arrays) {
+  std::vector<std::optional<int64_t>> corrections;
+  for (int32_t i = 0; i < arrays.Count(); ++i) {
+    std::optional<int64_t> use = NumberOf(arrays.PropertyValueAt("Use", i));
+    if (use && *use != kUseSystemMemory) continue;
+    corrections.push_back(NumberOf(arrays.PropertyValueAt("MemoryErrorCorrection", i)));
+  }
+  return corrections;
+}
+
 }  // namespace
 
 MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiProvider> provider,
-                               std::optional<std::vector<std::string>> emptySlots) {
+                               std::optional<std::vector<std::string>> emptySlots,
+                               std::vector<std::string> emptySlotBanks) {
   TWin32_PhysicalMemory modules(true, provider);
   TWin32_PhysicalMemoryArray arrays(true, provider);
   if (modules.Count() < 0) throw InventoryError("cannot read the WMI class Win32_PhysicalMemory");
@@ -82,6 +100,9 @@ MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiPro
   report.currentGB = scan.totalBytes / 1024 / 1024 / 1024;
   for (const ModuleFacts& facts : scan.modules) report.modules.push_back(ReportModule(facts, modules));
   report.emptySlots = std::move(emptySlots);
+  report.emptySlotBanks = std::move(emptySlotBanks);
+  report.arrayCorrections = SystemArrayCorrections(arrays);
   report.upgrade = ComputeUpgrade(report);
+  report.insights = ComputeInsights(report);
   return report;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "inventory/wmi/wmi_provider.h"
+#include "report/report_insights.h"
 #include "ui/slot_scan.h"
 
 struct ModuleReport {
@@ -21,7 +22,10 @@ struct ModuleReport {
   std::string formFactor;                  // name; empty when unknown
   std::optional<int64_t> dataWidth, totalWidth;  // bits
   std::optional<int64_t> voltageMillivolts;      // configured voltage
+  std::string locator;       // DeviceLocator
   std::string bankLabel;
+  std::string manufacturer;  // the decoded name the panel shows
+  std::string partNumber;    // as the source gave it
   std::string typeName;  // the Type row without its rating: "DDR4"
   bool soldered = false;
 };
@@ -45,7 +49,11 @@ struct MemoryReport {
   std::vector<ModuleReport> modules;
   // Locators of the empty slots; none when the source does not list them (WMI).
   std::optional<std::vector<std::string>> emptySlots;
+  std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
+  // MemoryErrorCorrection of each array of system memory, none where not reported.
+  std::vector<std::optional<int64_t>> arrayCorrections;
   UpgradeSummary upgrade;
+  ReportInsights insights;
 };
 
 // The module properties the JSON "raw" member holds, in this order.
@@ -60,6 +68,7 @@ class InventoryError : public std::runtime_error {
 // Loads both classes from the provider and runs the slot scan over them. Raises InventoryError
 // when the module class cannot be read, ConversionError for a value the readers reject.
 MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiProvider> provider,
-                               std::optional<std::vector<std::string>> emptySlots);
+                               std::optional<std::vector<std::string>> emptySlots,
+                               std::vector<std::string> emptySlotBanks = {});
 
 UpgradeSummary ComputeUpgrade(const MemoryReport& report);

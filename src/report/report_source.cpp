@@ -52,7 +52,10 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
   }
   try {
     WmiClassTable table = ParseWmiFixture(std::string(bytes.begin(), bytes.end()));
-    return {"fixture", MakeInMemoryProvider(std::move(table)), std::nullopt, ""};
+    LoadedInventory loaded;
+    loaded.source = "fixture";
+    loaded.provider = MakeInMemoryProvider(std::move(table));
+    return loaded;
   } catch (const std::exception& e) {
     throw SourceError(file + " is not a WMI fixture: " + e.what());
   }
@@ -60,8 +63,11 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
 
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
   SmbiosMemoryInventory inv = MapSmbiosMemory(table);
-  LoadedInventory loaded{"smbios", MakeInMemoryProvider(std::move(inv.classes)),
-                         std::move(inv.emptySlots), ""};
+  LoadedInventory loaded;
+  loaded.source = "smbios";
+  loaded.provider = MakeInMemoryProvider(std::move(inv.classes));
+  loaded.emptySlots = std::move(inv.emptySlots);
+  loaded.emptySlotBanks = std::move(inv.emptySlotBanks);
   if (!table.cutShort.empty()) {
     loaded.warning = file + ": the table ends early (" + table.cutShort +
                      "); the report covers the structures before it";

@@ -15,6 +15,7 @@ struct LoadedInventory {
   std::shared_ptr<WmiProvider> provider;
   std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
   std::string warning;  // a partial read: what was cut off, where
+  std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
 };
 
 // The inventory cannot be read; the message is the whole line for the user: what, why, and

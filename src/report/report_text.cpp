@@ -4,6 +4,13 @@
 
 namespace {
 
+constexpr uint8_t kFirstPrintable = 0x20;
+constexpr uint8_t kDelete = 0x7F;
+constexpr uint8_t kFirstC1 = 0x80;
+constexpr uint8_t kLastC1 = 0x9F;
+constexpr uint8_t kUtf8C1Lead = 0xC2;  // U+0080 to U+009F are C2 80 to C2 9F
+constexpr char kControlMark = '?';
+
 bool IsContinuation(uint8_t b) { return (b & 0xC0) == 0x80; }
 
 // The length of the valid UTF-8 sequence at i (RFC 3629: no overlong forms, no surrogates,
@@ -49,9 +56,20 @@ std::string ToUtf8(std::string_view bytes) {
 }
 
 std::string Printable(std::string_view bytes) {
-  std::string out(bytes);
-  for (char& c : out) {
-    if (static_cast<uint8_t>(c) < 0x20 || c == 0x7F) c = '?';
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<uint8_t>(bytes[i]);
+    const size_t n = SequenceLength(bytes, i);
+    const bool control = n == 1 ? b < kFirstPrintable || b == kDelete
+                       : n == 0 ? b >= kFirstC1 && b <= kLastC1  // a Latin-1 byte
+                       : n == 2 && b == kUtf8C1Lead && static_cast<uint8_t>(bytes[i + 1]) <= kLastC1;
+    if (control) {
+      out += kControlMark;
+    } else {
+      out.append(bytes.substr(i, n == 0 ? 1 : n));
+    }
+    i += n == 0 ? 1 : n;
   }
   return out;
 }

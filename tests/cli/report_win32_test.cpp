@@ -21,6 +21,8 @@ const Machine kMachines[] = {
     {"desktop_win10", "--fixture", "report_desktop_win10.json", true},
     {"server_five", "--fixture", "report_server_five.json", true},
     {"laptop_soldered", "--fixture", "report_laptop_soldered.json", true},
+    {"desktop_ddr4", "--fixture", "report_desktop_ddr4.json", true},
+    {"desktop_ddr5", "--fixture", "report_desktop_ddr5.json", true},
     {"wine", "--fixture", "report_wine.json", true},
     {"smbios_desktop_ddr4", "--smbios", "smbios_desktop_ddr4.bin", true},
     {"smbios_server_ddr5", "--smbios", "smbios_server_ddr5.bin", false},

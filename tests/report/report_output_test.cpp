@@ -22,6 +22,8 @@ const Machine kMachines[] = {
     {"desktop_win10", "--fixture", "report_desktop_win10.json"},
     {"server_five", "--fixture", "report_server_five.json"},
     {"laptop_soldered", "--fixture", "report_laptop_soldered.json"},
+    {"desktop_ddr4", "--fixture", "report_desktop_ddr4.json"},
+    {"desktop_ddr5", "--fixture", "report_desktop_ddr5.json"},
     {"wine", "--fixture", "report_wine.json"},
     {"smbios_desktop_ddr4", "--smbios", "smbios_desktop_ddr4.bin"},
     {"smbios_server_ddr5", "--smbios", "smbios_server_ddr5.bin"},
@@ -89,6 +91,34 @@ TEST(ReportJson, BytesThatAreNotUtf8BecomeLatin1Characters) {
   EXPECT_EQ(j["modules"][0]["raw"]["Manufacturer"], "Samsung");
 }
 
+// Firmware strings with control characters: the table shows a mark for each, whatever its
+// encoding; the JSON keeps the exact text with every control escaped.
+TEST(ReportControls, MarkedInTheTableEscapedInJson) {
+  DumpDevice d;
+  d.size = 8192;
+  d.locator = "DIMM\x1B[2J";
+  d.manufacturer = "\x9B" "2J\x9D" "0;owned\x07";  // Latin-1 C1: CSI, OSC
+  d.partNumber = "M378\xC2\x9B" "31m\x7F";       // UTF-8 C1 and DEL
+  std::string path = (std::filesystem::temp_directory_path() / "report_controls.bin").string();
+  SaveBytes(path, WriteDump({EncodeDevice(d)}));
+  ReportDocument report = ReportOf("--smbios", path);
+  std::filesystem::remove(path);
+  EXPECT_NE(report.human.find("  Slot Name      DIMM?[2J\n"), std::string::npos) << report.human;
+  EXPECT_NE(report.human.find("  Manufacturer   ?2J?0;owned?\n"), std::string::npos);
+  EXPECT_NE(report.human.find("  Model          M378?31m?\n"), std::string::npos);
+  for (char c : report.human) {
+    auto b = static_cast<unsigned char>(c);
+    EXPECT_TRUE(b == '\n' || (b >= 0x20 && b != 0x7F && b < 0x80)) << int(b);
+  }
+  EXPECT_NE(report.json.find("\"\\u009b2J\\u009d0;owned\\u0007\""), std::string::npos) << report.json;
+  EXPECT_NE(report.json.find("\"M378\\u009b31m\\u007f\""), std::string::npos);
+  EXPECT_EQ(report.json.find("\xC2\x9B"), std::string::npos);
+  json j = json::parse(report.json);
+  EXPECT_EQ(j["modules"][0]["raw"]["Manufacturer"], "\u009b2J\u009d0;owned\u0007");
+  EXPECT_EQ(j["modules"][0]["raw"]["PartNumber"], "M378\u009b31m\u007f");
+  EXPECT_EQ(j["modules"][0]["panel"]["Slot Name"], "DIMM\u001b[2J");
+}
+
 // SMBIOS leaves a module's size, speed and texts unknown: the window's rows show what the
 // readers make of null, the raw members are null, the extra facts say unknown or are left out.
 TEST(ReportUnknowns, NullFieldsOfAnSmbiosModule) {
@@ -112,6 +142,11 @@ TEST(ReportUnknowns, NullFieldsOfAnSmbiosModule) {
             "  Type           DDR4\n"
             "  Serial#        \n"
             "  Exact size     unknown\n\n"
+            "Insights\n"
+            "  Speed          unknown\n"
+            "  Channels       unknown (the slot names do not say)\n"
+            "  Modules        one module, nothing to compare\n"
+            "  ECC            unknown\n\n"
             "Empty slots\n  none\n\n"
             "Upgrade\n"
             "  Free slots     0\n"

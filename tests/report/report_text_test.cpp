@@ -26,6 +26,12 @@ TEST(ReportText, ValidUtf8StaysAndOtherBytesBecomeLatin1) {
 TEST(ReportText, ControlCharactersNeverReachTheTerminal) {
   EXPECT_EQ(Printable("DIMM\x1B[2J A1\r\n\t\x7F"), "DIMM?[2J A1????");
   EXPECT_EQ(Printable("\xC3\xA9"), "\xC3\xA9");
+  // C1 controls, which terminals obey too (CSI, OSC, NEL), as Latin-1 bytes and in UTF-8.
+  EXPECT_EQ(Printable("\x9B" "2J\x9D" "0;x\x85"), "?2J?0;x?");
+  EXPECT_EQ(Printable("\xC2\x9B" "2J\xC2\x80\xC2\x9F"), "?2J??");
+  EXPECT_EQ(Printable("\x80\x9F\xA0"), "??\xA0");
+  // Printable characters whose bytes lie in that range stay: NBSP, the euro sign.
+  EXPECT_EQ(Printable("\xC2\xA0\xE2\x82\xAC\xC2"), "\xC2\xA0\xE2\x82\xAC\xC2");
 }
 
 TEST(ReportFacts, SizesVoltagesWidthsSpeeds) {
