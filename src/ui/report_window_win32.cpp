@@ -27,6 +27,18 @@ constexpr int kOwnerOffset = 32;  // the window opens this far in from the main 
 
 TReportDlg* OpenReport = nullptr;
 
+// Handed to the window at creation: who it is, and what became of it.
+struct TCreateContext {
+  TReportDlg* dialog = nullptr;
+  bool attached = false;  // the window took the object (it frees it from now on)
+  std::string error;      // why making the controls failed
+};
+
+TCreateContext* ContextOf(LPARAM createStruct) {
+  const auto* create = reinterpret_cast<const CREATESTRUCTA*>(createStruct);
+  return static_cast<TCreateContext*>(create->lpCreateParams);
+}
+
 void RegisterReportClass(WNDPROC windowProc) {
   WNDCLASSA wc{};
   if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &wc)) return;
@@ -98,16 +110,19 @@ TReportDlg* TReportDlg::ShowReport(HWND owner, const ReportSource& source) {
     return OpenReport;
   }
   RegisterReportClass(WindowProc);
-  auto* dialog = new TReportDlg(ReadReport(source));
+  TCreateContext context;
+  context.dialog = new TReportDlg(ReadReport(source));
   const SIZE size = FrameSize(kReportInitialClientWidth, kReportInitialClientHeight);
   const POINT at = InitialPosition(owner);
   const std::string caption = std::string("Memory report - ") + kApplicationTitle;
   HWND window = CreateWindowExA(0, kClassName, caption.c_str(), kStyle, at.x, at.y, size.cx,
-                                size.cy, owner, nullptr, GetModuleHandleA(nullptr), dialog);
-  if (!window) {  // the window never took the object
-    delete dialog;
-    throw std::runtime_error("Cannot create the report window.");
+                                size.cy, owner, nullptr, GetModuleHandleA(nullptr), &context);
+  if (!window) {
+    if (!context.attached) delete context.dialog;
+    throw std::runtime_error(context.error.empty() ? "Cannot create the report window."
+                                                   : context.error);
   }
+  TReportDlg* dialog = context.dialog;
   OpenReport = dialog;
   ShowWindow(window, SW_SHOWNORMAL);
   SetForegroundWindow(window);
@@ -123,9 +138,10 @@ bool TReportDlg::PreTranslateMessage(MSG& msg) {
 
 LRESULT CALLBACK TReportDlg::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* created = static_cast<TReportDlg*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    created->FHandle = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    TCreateContext* context = ContextOf(lParam);
+    context->attached = true;
+    context->dialog->FHandle = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(context->dialog));
   }
   auto* dialog = reinterpret_cast<TReportDlg*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!dialog) return DefWindowProcA(window, msg, wParam, lParam);
@@ -134,22 +150,22 @@ LRESULT CALLBACK TReportDlg::WindowProc(HWND window, UINT msg, WPARAM wParam, LP
     delete dialog;
     return DefWindowProcA(window, msg, wParam, lParam);
   }
+  if (msg == WM_CREATE) {  // a failure ends the creation; ShowReport reports it once
+    try {
+      dialog->OnCreate();
+      return 0;
+    } catch (const std::exception& e) {
+      ContextOf(lParam)->error = e.what();
+      return -1;
+    }
+  }
   LRESULT result = 0;
-  bool handled = false;
-  RunGuarded(window, [&] {
-    result = dialog->OnMessage(msg, wParam, lParam);
-    handled = true;
-  });
-  // A failed creation ends it (CreateWindowEx then returns null); any other failure is shown.
-  if (!handled && msg == WM_CREATE) return -1;
-  return handled ? result : 0;
+  RunGuarded(window, [&] { result = dialog->OnMessage(msg, wParam, lParam); });
+  return result;
 }
 
 LRESULT TReportDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
       return 0;

@@ -25,7 +25,8 @@ void ExpectButtonsInARowAtTheBottomRight(const TReportLayout& layout, int width,
 
 TEST(ReportWindowLayout, ButtonsKeepToTheBottomRightAndTheReportFillsTheRest) {
   for (auto [width, height] : {std::pair{kReportInitialClientWidth, kReportInitialClientHeight},
-                               std::pair{1913, 1017}, std::pair{kReportMinClientWidth, kReportMinClientHeight}}) {
+                               std::pair{1913, 1017},
+                               std::pair{kReportMinClientWidth, kReportMinClientHeight}}) {
     SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
     const TReportLayout layout = LayoutReportWindow(width, height);
     ExpectButtonsInARowAtTheBottomRight(layout, width, height);

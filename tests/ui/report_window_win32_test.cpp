@@ -136,7 +136,9 @@ class ReportWindowTest : public ::testing::Test {
     SetFocus(dlg_->lst[0]);
     Settle();
     PressKeys({VK_CONTROL}, 'R');
-    Pump([] { return TReportDlg::Current() && GetForegroundWindow() == TReportDlg::Current()->Handle(); });
+    Pump([] {
+      return TReportDlg::Current() && GetForegroundWindow() == TReportDlg::Current()->Handle();
+    });
     return TReportDlg::Current();
   }
   HWND Item(int id) { return GetDlgItem(TReportDlg::Current()->Handle(), id); }
@@ -166,7 +168,8 @@ TEST_F(ReportWindowTest, CtrlROpensTheReportOfTheMachine) {
   EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME);
 
   // What modulix-report prints for the same fixture, with the line ends of the control.
-  const std::string expected = WithCrLf(ReadTestData(std::string(kFixtureMachine) + ".expected.txt"));
+  const std::string expected =
+      WithCrLf(ReadTestData(std::string(kFixtureMachine) + ".expected.txt"));
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(WindowText(Item(TReportDlg::kIdReportText)), expected);
   EXPECT_EQ(WindowText(Item(TReportDlg::kIdReportText)), WithCrLf(MakeDefaultReport().human));
