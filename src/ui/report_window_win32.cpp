@@ -178,7 +178,8 @@ LRESULT TReportDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      FFocus.OnActivate(FHandle, LOWORD(wParam) != WA_INACTIVE,
+                        GetDlgItem(FHandle, kIdReportText));
       return 0;
     case WM_NEXTDLGCTL:  // Tab in the text box asks its parent to move on, as in a dialog
       MoveToNextControl(wParam, lParam);
@@ -210,7 +211,6 @@ void TReportDlg::OnCreate() {
   RECT client{};
   GetClientRect(FHandle, &client);
   OnSize(client.right, client.bottom);
-  FLastFocus = text;
 }
 
 void TReportDlg::OnCommand(int id) {
@@ -228,16 +228,6 @@ void TReportDlg::OnSize(int width, int height) {
   Place(GetDlgItem(FHandle, kIdCopy), layout.copy);
   Place(GetDlgItem(FHandle, kIdSave), layout.save);
   Place(GetDlgItem(FHandle, kIdClose), layout.close);
-}
-
-// Focus comes back to the control that had it when the window was left.
-void TReportDlg::OnActivate(bool active) {
-  if (!active) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(FHandle, focus)) FLastFocus = focus;
-    return;
-  }
-  SetFocus(FLastFocus ? FLastFocus : GetDlgItem(FHandle, kIdReportText));
 }
 
 // wParam: a control when lParam is set, else 0 for the next tab stop and 1 for the previous.

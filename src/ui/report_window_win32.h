@@ -8,6 +8,7 @@
 
 #include "controls/image_button/img_btn_gdi_win32.h"
 #include "report/report_document.h"
+#include "ui/dialog_focus_win32.h"
 
 class TReportDlg {
  public:
@@ -38,7 +39,6 @@ class TReportDlg {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnCommand(int id);
-  void OnActivate(bool active);
   void OnSize(int width, int height);
   void MoveToNextControl(WPARAM wParam, LPARAM lParam);
   void BringForward();
@@ -47,5 +47,5 @@ class TReportDlg {
   ReportDocument FReport;
   std::string FText;  // what the text box shows
   TFontHandle FFont, FFixedFont;
-  HWND FLastFocus = nullptr;
+  TDialogFocus FFocus;
 };

@@ -197,12 +197,14 @@ TEST_F(ReportWindowTest, ASecondCtrlRBringsTheSameWindowForward) {
   TReportDlg* first = OpenWithCtrlR();
   ASSERT_NE(first, nullptr);
   HWND window = first->Handle();
+  SetFocus(Item(TReportDlg::kIdSave));
   SetForegroundWindow(dlg_->Handle());
   Pump([&] { return GetForegroundWindow() == dlg_->Handle(); });
   ASSERT_EQ(GetForegroundWindow(), dlg_->Handle());
   EXPECT_EQ(OpenWithCtrlR(), first);
   EXPECT_EQ(GetForegroundWindow(), window);
   EXPECT_EQ(CountReportWindows(), 1);
+  EXPECT_EQ(GetFocus(), Item(TReportDlg::kIdSave)) << "the focus comes back where it was";
 }
 
 TEST_F(ReportWindowTest, TheMenuItemOpensTheWindow) {
