@@ -2,6 +2,8 @@
 // the default source, and the firmware's own tables through GetSystemFirmwareTable.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/report_cli_test_util.h"
@@ -55,6 +57,21 @@ TEST(ReportWindows, WmiIsTheDefaultSource) {
   ReportRun human = RunCli({});
   EXPECT_EQ(human.exitCode, 0);
   EXPECT_EQ(human.out.rfind("Number of slots : ", 0), 0u);
+  // The program's report window shows this same document.
+  ReportDocument document = MakeDefaultReport();
+  EXPECT_TRUE(document.readable);
+  EXPECT_EQ(document.human, human.out);
+  EXPECT_EQ(document.json, run.out);
+}
+
+// The fixture of the test seam replaces WMI for the window's report as for --fixture.
+TEST(ReportWindows, FixtureVariableAsFixtureFile) {
+  std::string fixture = TestDataPath("report_desktop_ddr5.json");
+  _putenv_s("MODULIX_WMI_FIXTURE", fixture.c_str());
+  ReportDocument document = MakeDefaultReport();
+  _putenv_s("MODULIX_WMI_FIXTURE", "");
+  EXPECT_EQ(document.human, ReadTestData("report_desktop_ddr5.expected.txt"));
+  EXPECT_EQ(document.json, ReadTestData("report_desktop_ddr5.expected.json"));
 }
 
 TEST(ReportWindows, FirmwareTablesThroughGetSystemFirmwareTable) {

@@ -64,8 +64,7 @@ def main():
 
     for failure in failures:
         print(failure)
-    print(f"{len(documents)} documents validated against {os.path.basename(schema_path)}")
-    print(f"{valid} passed, {len(documents) - valid} failed")
+    print(f"{valid} of {len(documents)} documents valid against {os.path.basename(schema_path)}")
     return 1 if failures else 0
 
 

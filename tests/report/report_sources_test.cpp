@@ -100,6 +100,32 @@ TEST(ReportSources, FirmwareFillsWhatWmiLeavesOut) {
   EXPECT_TRUE(j["emptySlots"].is_null());
 }
 
+// Speeds past 65534 MT/s live in the extended fields of SMBIOS 3.3; WMI hands over the value.
+TEST(ReportSources, ExtendedSpeedFieldsGiveTheSameSpeedInsight) {
+  DumpDevice d;
+  d.size = 16384;
+  d.locator = "DIMMA1";
+  d.memoryType = 0x22;
+  d.speed = d.configuredSpeed = 0xFFFF;
+  d.extendedSpeed = 70400;
+  d.extendedConfiguredSpeed = 64000;
+  d.length = 0x5C;
+  std::string dump = SaveTemporary("report_sources_extended.bin", WriteDump({EncodeDevice(d)}));
+  json smbios = InsightsOf(ReportOf("--smbios", dump));
+  std::filesystem::remove(dump);
+  std::string fixture = SaveTemporary("report_sources_extended.json", [] {
+    std::string text = R"({"Win32_PhysicalMemoryArray": [], "Win32_PhysicalMemory": [
+      {"DeviceLocator": "DIMMA1", "Capacity": "17179869184", "SMBIOSMemoryType": 34,
+       "Speed": 70400, "ConfiguredClockSpeed": 64000}]})";
+    return Bytes(text.begin(), text.end());
+  }());
+  json wmi = InsightsOf(ReportOf("--fixture", fixture));
+  std::filesystem::remove(fixture);
+  EXPECT_EQ(smbios["speed"], json::parse(R"({"ratedMTs": 70400, "configuredMTs": 64000, "belowRated": true})"));
+  EXPECT_EQ(wmi["speed"], smbios["speed"]);
+  EXPECT_EQ(wmi["channels"], smbios["channels"]);
+}
+
 // Both modules in one channel while the tables name an empty slot of the other, by its bank.
 TEST(ReportSources, AdviceFromTheEmptySlotsOfTheTables) {
   std::vector<Bytes> s;
@@ -119,6 +145,23 @@ TEST(ReportSources, AdviceFromTheEmptySlotsOfTheTables) {
             std::string::npos)
       << report.human;
   EXPECT_EQ(json::parse(report.json)["insights"]["channels"], json::parse(R"({"P0 A": [0, 1]})"));
+}
+
+// ECC comes from the arrays of system memory: a flash array without correction does not count,
+// an array that does not say what it holds does.
+TEST(ReportSources, EccFromTheArraysOfSystemMemory) {
+  auto ecc = [](const std::string& arrays) {
+    std::string text = R"({"Win32_PhysicalMemoryArray": [)" + arrays + R"(], "Win32_PhysicalMemory": [
+      {"DeviceLocator": "DIMM 1", "Capacity": "8589934592"}]})";
+    std::string fixture = SaveTemporary("report_sources_ecc.json", Bytes(text.begin(), text.end()));
+    json insights = InsightsOf(ReportOf("--fixture", fixture));
+    std::filesystem::remove(fixture);
+    return insights["ecc"];
+  };
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": 5, "MemoryErrorCorrection": 2})"), false);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": 5, "MemoryErrorCorrection": 6})"), false);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": 3}, {"Use": null, "MemoryErrorCorrection": 5})"), true);
+  EXPECT_EQ(ecc(R"({"Use": 3, "MemoryErrorCorrection": null})"), nullptr);
 }
 
 TEST(ReportSources, MemoryClassesAreCopiedWhole) {
