@@ -110,7 +110,7 @@ LRESULT TAboutDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID:
       return MAKELRESULT(kIdOk, DC_HASDEFID);  // Enter means Ok
     case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      FFocus.OnActivate(FHandle, LOWORD(wParam) != WA_INACTIVE, GetDlgItem(FHandle, kIdOk));
       return 0;
     case WM_CLOSE:
       EndModal();  // the close box hides the dialog; it lives as long as the main window
@@ -148,16 +148,6 @@ void TAboutDlg::OnCommand(int id) {
       OpenLink(MakerSiteUrl() + kForumPath);
       break;
   }
-}
-
-// Focus comes back to the control that had it when the dialog was left.
-void TAboutDlg::OnActivate(bool active) {
-  if (!active) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(FHandle, focus)) FLastFocus = focus;
-    return;
-  }
-  SetFocus(FLastFocus ? FLastFocus : GetDlgItem(FHandle, kIdOk));
 }
 
 void TAboutDlg::OpenLink(const std::string& address) { ShellExecuteOpen(FHandle, address); }
@@ -207,7 +197,7 @@ void TAboutDlg::RunModalLoop() {
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
   FModal = true;
-  FLastFocus = nullptr;
+  FFocus.Forget();
   ShowWindow(FHandle, SW_SHOWNORMAL);
   SetFocus(GetDlgItem(FHandle, kIdOk));
   MSG msg;

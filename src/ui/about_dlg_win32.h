@@ -8,6 +8,7 @@
 
 #include "controls/image_button/img_btn_gdi_win32.h"
 #include "support/text_storage/text_storage.h"
+#include "ui/dialog_focus_win32.h"
 
 class TAboutDlg {
  public:
@@ -42,7 +43,6 @@ class TAboutDlg {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnInit();
   void OnCommand(int id);
-  void OnActivate(bool active);
   void OpenLink(const std::string& address);
   void CenterOnOwner();
   void RunModalLoop();
@@ -54,6 +54,6 @@ class TAboutDlg {
   TBitmapHandle FBanner;
   TIconHandle FIconBig;
   TIconHandle FIconSmall;
-  HWND FLastFocus = nullptr;
+  TDialogFocus FFocus;
   bool FModal = false;
 };

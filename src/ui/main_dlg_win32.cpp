@@ -6,6 +6,7 @@
 #include "support/run_log/run_log.h"
 #include "ui/error_box_win32.h"
 #include "ui/main_menu_win32.h"
+#include "ui/report_window_win32.h"
 #include "ui/standard_controls_win32.h"
 
 TMainDlg* MainDlg = nullptr;
@@ -55,6 +56,7 @@ TMainDlg::~TMainDlg() {
 }
 
 bool TMainDlg::PreTranslate(MSG& msg) {
+  if (TReportDlg::PreTranslateMessage(msg)) return true;  // the report window is modeless
   if (!Handle_ || (msg.hwnd != Handle_ && !IsChild(Handle_, msg.hwnd))) return false;
   if (TranslateAcceleratorA(Handle_, accelerators_, &msg)) return true;
   return IsDialogMessageA(Handle_, &msg) != FALSE;
@@ -129,6 +131,7 @@ void TMainDlg::OnCommand(int id) {
     case kIdQuit: return Quit1Click();
     case kIdOpenLog: return Openlogfile1Click();
     case kIdAbout: return About1Click();
+    case kIdReport: return Memoryreport1Click();
     default: return;  // IDOK/IDCANCEL from keyboard navigation mean nothing here
   }
 }

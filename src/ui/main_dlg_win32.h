@@ -23,6 +23,7 @@ enum MainControlId : int {
   kIdQuit = 200,
   kIdOpenLog = 201,
   kIdAbout = 202,
+  kIdReport = 203,
 };
 constexpr UINT_PTR kMemTimerId = 1;
 constexpr UINT kMemTimerInterval = 1000;
@@ -63,6 +64,7 @@ class TMainDlg {
   void Quit1Click();
   void Openlogfile1Click();
   void About1Click();
+  void Memoryreport1Click();
   void Mem_tmrTimer();
   void getRAM_btnClick();
   void drivers_btnClick();

@@ -3,6 +3,7 @@
 #include "support/run_log/run_log.h"
 #include "ui/about_hook_win32.h"
 #include "ui/main_dlg_win32.h"
+#include "ui/report_window_win32.h"
 
 void TMainDlg::FormDestroy() {
   if (busy_ > 0) {
@@ -27,3 +28,6 @@ void TMainDlg::Openlogfile1Click() {
 }
 
 void TMainDlg::About1Click() { ShowAboutDialog(); }
+
+// The inventory is read when the window opens, not at start-up, so starting stays as quick.
+void TMainDlg::Memoryreport1Click() { TReportDlg::ShowReport(Handle_); }

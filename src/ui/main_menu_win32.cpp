@@ -1,9 +1,13 @@
 #include "ui/main_menu_win32.h"
 
+#include <iterator>
+
 #include "ui/main_dlg_win32.h"
 
 HMENU CreateMainMenu() {
   HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kIdReport, "Memory &report...\tCtrl+R");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(file, MF_STRING, kIdQuit, "&Quit\tCtrl+Q");
   HMENU help = CreatePopupMenu();
   AppendMenuA(help, MF_STRING, kIdOpenLog, "&Open log file\tCtrl+L");
@@ -20,6 +24,7 @@ HACCEL CreateMainAccelerators() {
       {FCONTROL | FVIRTKEY, 'Q', kIdQuit},
       {FCONTROL | FVIRTKEY, 'L', kIdOpenLog},
       {FCONTROL | FVIRTKEY, 'B', kIdAbout},
+      {FCONTROL | FVIRTKEY, 'R', kIdReport},
   };
-  return CreateAcceleratorTableA(keys, 3);
+  return CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
 }

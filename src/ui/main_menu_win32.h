@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// "&File" with Quit, "&?" with Open log file and About; shortcuts Ctrl+Q, Ctrl+L, Ctrl+B.
+// "&File" with Memory report and Quit, "&?" with Open log file and About; shortcuts Ctrl+R,
+// Ctrl+Q, Ctrl+L, Ctrl+B.
 HMENU CreateMainMenu();
 HACCEL CreateMainAccelerators();

@@ -1,4 +1,5 @@
 # Portable pieces of the main window's logic.
+modulix_module(report_window SOURCES report_window_layout.cpp report_window_text.cpp DEPS report)
 modulix_module(web_links SOURCES web_links.cpp DEPS decoding url_encode)
 modulix_module(startup_texts SOURCES startup_texts.cpp)
 
@@ -9,11 +10,12 @@ modulix_module(main_window
     banner_panel_win32.cpp error_box_win32.cpp main_dlg_win32.cpp main_handlers_win32.cpp
     main_layout_win32.cpp main_menu_win32.cpp main_custom_controls_win32.cpp memory_timer_win32.cpp
     program_start_win32.cpp slot_panels_win32.cpp slot_scan_win32.cpp startup_win32.cpp
-    web_links_win32.cpp standard_controls_win32.cpp
+    web_links_win32.cpp standard_controls_win32.cpp report_window_win32.cpp
+    report_clipboard_win32.cpp report_file_win32.cpp report_save_win32.cpp
   DEPS shell_open run_log slot_scan inventory file_utils system_info text_convert site_url
        format_byte_size file_grabber web_links startup_texts memory_panel sim_scope img_btn
-       spec_button about_dlg
-  WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme)
+       spec_button about_dlg report report_window
+  WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme comdlg32)
 
 if(WIN32)
   add_executable(Modulix WIN32 program_entry_win32.cpp res/modulix.rc)

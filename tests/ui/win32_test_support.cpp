@@ -1,5 +1,9 @@
 #include "win32_test_support.h"
 
+#include <commctrl.h>
+#include <objbase.h>
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -51,4 +55,14 @@ std::string TestDataPath(const std::string& name) {
     if (c == '/') c = '\\';
   }
   return path;
+}
+
+int RunWindowTests(int argc, char** argv) {
+  CoInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int result = RUN_ALL_TESTS();
+  CoUninitialize();
+  return result;
 }

@@ -20,3 +20,7 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 
 // A file of tests/data as a Windows path (Wine maps the Linux root to drive Z:).
 std::string TestDataPath(const std::string& name);
+
+// The test program's main: COM (single-threaded apartment) and the common controls, as the
+// program's own main thread has them, then every test.
+int RunWindowTests(int argc, char** argv);
