@@ -36,9 +36,7 @@ bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; 
 [[noreturn]] void RaiseReadFailure(const std::string& name) {
   throw RegistryError("Failed to read registry value '" + name + "'");
 }
-}  // namespace
 
-namespace {
 // The two query functions under one name, so one reader serves both text types.
 LONG QueryValue(HKEY key, const std::string& name, DWORD* type, char* data, DWORD* bytes) {
   return RegQueryValueExA(key, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(data), bytes);
