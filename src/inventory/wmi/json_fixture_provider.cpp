@@ -1,14 +1,17 @@
 #include "inventory/wmi/json_fixture_provider.h"
 
-#include <fstream>
+#include <cstdio>
 #include <limits>
-#include <sstream>
+#include <memory>
 
 #include <nlohmann/json.hpp>
 
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+constexpr size_t kMaxFixtureBytes = size_t{16} << 20;  // far more than any machine's classes
+constexpr size_t kFixtureReadChunk = 64 * 1024;
 
 PropertyValue IntegerValue(int64_t v) {
   if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max()) {
@@ -44,18 +47,32 @@ WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
   return instance;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (!in || !(text << in.rdbuf())) throw WmiError("Cannot read the WMI fixture " + path);
-  return text.str();
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The whole file, up to the cap: a seam for tests must not let any file the environment names
+// fill the program's memory.
+std::string ReadFixtureFile(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) throw WmiError("Cannot read the WMI fixture " + path);
+  std::string text;
+  char chunk[kFixtureReadChunk];
+  size_t count = 0;
+  while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    if (text.size() + count > kMaxFixtureBytes)
+      throw WmiError("The WMI fixture " + path + " is larger than 16 MiB");
+    text.append(chunk, count);
+  }
+  if (std::ferror(file.get())) throw WmiError("Cannot read the WMI fixture " + path);
+  return text;
 }
 
 class FixtureProvider : public WmiProvider {
  public:
   explicit FixtureProvider(std::string path) : path_(std::move(path)) {}
   std::shared_ptr<WmiLocator> CreateLocator() override {
-    return MakeInMemoryProvider(ParseWmiFixture(ReadWholeFile(path_)))->CreateLocator();
+    return MakeInMemoryProvider(ParseWmiFixture(ReadFixtureFile(path_)))->CreateLocator();
   }
 
  private:
