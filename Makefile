@@ -1,7 +1,8 @@
 # make run   - install what is missing, build the Windows program and start it (under Wine).
 # make test  - install what is missing, build both trees and run every test, native and under Wine.
 # make bench - build and run the benchmarks (native, release build).
-.PHONY: run test bench bootstrap
+# make fuzz  - build the libFuzzer targets of the parsers and run each for 60 s.
+.PHONY: run test bench fuzz bootstrap
 
 bootstrap:
 	@scripts/bootstrap
@@ -14,3 +15,6 @@ test: bootstrap
 
 bench: bootstrap
 	@scripts/bench
+
+fuzz: bootstrap
+	@scripts/fuzz 60

@@ -7,10 +7,11 @@ namespace {
 
 constexpr size_t kHeaderSize = 4;  // type, length, handle
 
-// "_SM_" entry point (SMBIOS 2.1 and later).
-constexpr size_t kEntry2MinLength = 0x1E;  // some firmware says 0x1E for the 0x1F-byte structure
+// "_SM_" entry point (SMBIOS 2.1 and later): 0x1F bytes, but SMBIOS 2.1 gave its length as 0x1E
+// and firmware of that time says so; Linux then exports just those 0x1E bytes.
+constexpr size_t kEntry2MinLength = 0x1E;
 constexpr size_t kEntry2IntermediateOffset = 0x10;
-constexpr size_t kEntry2IntermediateLength = 15;
+constexpr size_t kEntry2IntermediateLength = 15;  // "_DMI_" to the BCD revision at 0x1E
 // "_SM3_" entry point (SMBIOS 3.0 and later).
 constexpr size_t kEntry3MinLength = 0x18;
 // The header GetSystemFirmwareTable('RSMB') puts before the table.
@@ -50,7 +51,10 @@ SmbiosEntryPoint ParseEntryPoint2(ByteRange bytes) {
   if (!HasText(entry, kEntry2IntermediateOffset, "_DMI_")) {
     throw SmbiosError("the entry point lacks its _DMI_ anchor");
   }
-  if (ByteSum(entry.subspan(kEntry2IntermediateOffset, kEntry2IntermediateLength)) != 0) {
+  // A 0x1E-byte entry point lacks the intermediate anchor's last byte, so its sum cannot be
+  // checked; the entry point's own checksum still covers the rest of it.
+  if (Covers(entry, kEntry2IntermediateOffset, kEntry2IntermediateLength) &&
+      ByteSum(entry.subspan(kEntry2IntermediateOffset, kEntry2IntermediateLength)) != 0) {
     throw SmbiosError("the entry point checksum is wrong");
   }
   SmbiosEntryPoint ep;

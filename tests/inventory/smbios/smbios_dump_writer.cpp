@@ -36,7 +36,7 @@ uint8_t Checksum(const Bytes& b, size_t from, size_t count) {
 Bytes EntryPoint2(const DumpOptions& o, size_t tableLength, size_t count) {
   Bytes e(0x1F, 0);
   std::copy_n("_SM_", 4, e.begin());
-  e[0x05] = 0x1F;
+  e[0x05] = o.entry2Length;
   e[0x06] = o.major;
   e[0x07] = o.minor;
   std::copy_n("_DMI_", 5, e.begin() + 0x10);
@@ -45,7 +45,7 @@ Bytes EntryPoint2(const DumpOptions& o, size_t tableLength, size_t count) {
   Put(e, 0x1C, count, 2);
   e[0x1E] = static_cast<uint8_t>((o.major << 4) | (o.minor & 0x0F));
   e[0x15] = Checksum(e, 0x10, 15);
-  e[0x04] = Checksum(e, 0, 0x1F);
+  e[0x04] = Checksum(e, 0, o.entry2Length);
   return e;
 }
 

@@ -62,6 +62,9 @@ struct DumpOptions {
   uint8_t major = 3;
   uint8_t minor = 3;
   bool badChecksum = false;
+  // What a 2.x entry point says its length is: 0x1F, or 0x1E as SMBIOS 2.1 once gave it (the
+  // dump still holds all 0x1F bytes, as the firmware's memory does).
+  uint8_t entry2Length = 0x1F;
 };
 
 // Entry point plus table (the structures concatenated, then an end-of-table structure).

@@ -74,4 +74,48 @@ TEST_F(SmbiosSource, FirmwareTablesFromTheKernelFolder) {
   EXPECT_EQ(FirmwareTablesFolder(), "/sys/firmware/dmi/tables");
 }
 
+// Firmware built to SMBIOS 2.1 says its 2.x entry point is 0x1E bytes long, one short of the
+// structure, and Linux exports that many: the last byte of the intermediate anchor is missing.
+TEST_F(SmbiosSource, FirmwareEntryPointsOfThirtyAndThirtyOneBytes) {
+  setenv("MODULIX_DMI_TABLES", dir_.c_str(), 1);
+  struct Case {
+    uint8_t stated;
+    size_t fileSize;
+  };
+  for (Case c : {Case{0x1E, 30}, Case{0x1E, 31}, Case{0x1F, 31}}) {
+    SCOPED_TRACE("length " + std::to_string(c.stated) + ", file of " + std::to_string(c.fileSize));
+    DumpOptions v2;
+    v2.entry = EntryKind::Smbios2;
+    v2.major = 2;
+    v2.minor = 1;
+    v2.entry2Length = c.stated;
+    Bytes dump = WriteDump({EncodeArray(SystemArray(2)), EncodeDevice(Ddr4Module("DIMM_A1"))}, v2);
+    SaveBytes(Path("smbios_entry_point"), Bytes(dump.begin(), dump.begin() + c.fileSize));
+    SaveBytes(Path("DMI"), Bytes(dump.begin() + 32, dump.end()));
+    SmbiosTable t = LoadFirmwareSmbios();
+    EXPECT_EQ(t.majorVersion, 2);
+    EXPECT_EQ(t.minorVersion, 1);
+    EXPECT_EQ(Modules(MapSmbiosMemory(t)).size(), 1u);
+
+    // The entry point's own checksum still guards every byte it has.
+    Bytes damaged(dump.begin(), dump.begin() + c.fileSize);
+    damaged[0x18] ^= 0x01;  // the table address
+    SaveBytes(Path("smbios_entry_point"), damaged);
+    EXPECT_THROW(LoadFirmwareSmbios(), SmbiosReadError);
+  }
+
+  // Shorter than any 2.x entry point ever was.
+  DumpOptions tooShort;
+  tooShort.entry = EntryKind::Smbios2;
+  tooShort.entry2Length = 0x1D;
+  Bytes dump = WriteDump({EncodeDevice(Ddr4Module("DIMM_A1"))}, tooShort);
+  SaveBytes(Path("smbios_entry_point"), Bytes(dump.begin(), dump.begin() + 0x1D));
+  try {
+    LoadFirmwareSmbios();
+    FAIL() << "no error";
+  } catch (const SmbiosReadError& e) {
+    EXPECT_EQ(e.Reason(), "the entry point has an invalid length");
+  }
+}
+
 }  // namespace
