@@ -58,7 +58,7 @@ TEST(FileGrabberModalWin32Test, TheLinksFileArrivesWhileTheAboutDialogIsOpen) {
   ASSERT_TRUE(main);
   TAboutDlg* about = TAboutDlg::Create(main);
   TGrabberFolder folder;
-  const std::string target = folder.File("modulix.ini");
+  const std::filesystem::path target = folder.File("modulix.ini");
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
 
