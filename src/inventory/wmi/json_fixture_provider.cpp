@@ -1,8 +1,8 @@
 #include "inventory/wmi/json_fixture_provider.h"
 
-#include <fstream>
+#include <cstdio>
 #include <limits>
-#include <sstream>
+#include <memory>
 
 #include <nlohmann/json.hpp>
 
@@ -44,11 +44,15 @@ WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
   return instance;
 }
 
+// C stdio rather than a file stream: streams bring the C++ locale machinery into the program.
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (!in || !(text << in.rdbuf())) throw WmiError("Cannot read the WMI fixture " + path);
-  return text.str();
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!file) throw WmiError("Cannot read the WMI fixture " + path);
+  std::string text;
+  char buffer[4096];
+  while (const size_t got = std::fread(buffer, 1, sizeof(buffer), file.get())) text.append(buffer, got);
+  if (std::ferror(file.get())) throw WmiError("Cannot read the WMI fixture " + path);
+  return text;
 }
 
 class FixtureProvider : public WmiProvider {

@@ -19,7 +19,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "support/download/file_grabber_settings.h"
@@ -56,7 +55,7 @@ class TFileGrabber {
   std::string FURL;
   std::string FTargetFile;
   std::function<void(TFileGrabber*)> FOnDone;
-  std::ostringstream FBody;
+  std::string FBody;
   std::unique_ptr<THttpClient> FClient;
   TSettingsReader FSettingsReader;
   THttpPump FPump;

@@ -72,9 +72,9 @@ void THttpClient::Get() {
   TBusyScope busy(FControl, std::make_shared<THttpExchangeControl>());
   THttpExchangeSettings settings{FURL, {FRequestVersion, FAccept, FAcceptLanguage, FAgent}, FTimeout,
                                  FProxy, FProxyPort, FProxyUsername, FProxyPassword};
-  std::ostream* stream = FRcvdStream;
-  const THttpBodySink sink = [stream](const char* data, size_t size) {
-    if (stream) stream->write(data, std::streamsize(size));
+  std::string* body = FRcvdStream;
+  const THttpBodySink sink = [body](const char* data, size_t size) {
+    if (body) body->append(data, size);
   };
   const THttpExchangeResult result = RunHttpExchange(settings, sink, FPump, *FControl);
   if (busy.ClientGone()) return;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "http_test_hex.h"
 #include "http_test_server.h"
@@ -100,7 +99,7 @@ struct TOutcome {
 
 TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std::string& password) {
   THttpClient client;
-  std::ostringstream body;
+  std::string body;
   TOutcome outcome;
   client.SetURL("http://site.example/file.ini");
   client.SetProxy("127.0.0.1");
@@ -111,7 +110,7 @@ TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std
   client.SetOnRequestDone([&](THttpClient*, THttpRequestType, uint16_t code) { outcome.Code = code; });
   client.Get();  // 407 is not raised
   outcome.Status = client.StatusCode();
-  outcome.Body = body.str();
+  outcome.Body = body;
   return outcome;
 }
 
