@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "build_config.h"
-#include "cli/report_human.h"
-#include "cli/report_json.h"
-#include "cli/report_source.h"
+#include "report/report_human.h"
+#include "report/report_json.h"
+#include "report/report_source.h"
 #include "inventory/smbios/smbios_source.h"
 
 namespace {

@@ -1,14 +1,8 @@
-modulix_module(report
-  SOURCES report_options.cpp report_text.cpp report_names.cpp report_facts.cpp
-          report_model.cpp report_upgrade.cpp report_human.cpp report_json.cpp
-          report_source.cpp report_run.cpp
-  POSIX_SOURCES report_source_posix.cpp report_terminal_posix.cpp
-  WIN32_SOURCES report_source_win32.cpp report_terminal_win32.cpp
-  DEPS smbios slot_scan inventory
-  WIN32_LIBS ole32)
+# modulix-report: the command's options and output; the report itself is modulix_report.
+modulix_module(report_cli SOURCES report_options.cpp report_run.cpp DEPS report)
 
 add_executable(modulix-report report_main.cpp)
-target_link_libraries(modulix-report PRIVATE modulix_report)
+target_link_libraries(modulix-report PRIVATE modulix_report_cli)
 modulix_static_link(modulix-report)
 # Natively too: loading libstdc++ costs more than the report itself, and a single file copies to
 # any Linux machine. The sanitizers need the dynamic runtime.

@@ -1,42 +1,48 @@
 #include "cli/report_run.h"
 
-#include "cli/report_human.h"
-#include "cli/report_json.h"
 #include "cli/report_options.h"
-#include "cli/report_source.h"
+#include "report/report_document.h"
+#include "report/report_source.h"
 
 namespace {
 
 const char* const kProgram = "modulix-report: ";
 
-int WriteReport(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+LoadedInventory LoadInventory(const ReportOptions& options) {
+  switch (options.source) {
+    case ReportSource::Smbios: return LoadSmbiosFileInventory(options.file);
+    case ReportSource::Fixture: return LoadFixtureInventory(options.file);
+    case ReportSource::Default: break;
+  }
+  return LoadDefaultInventory();
+}
+
+int WriteReport(const ReportOptions& options, std::string& out, std::string& err) {
   LoadedInventory inventory = LoadInventory(options);
-  if (!inventory.warning.empty()) err << kProgram << "warning: " << inventory.warning << "\n";
-  MemoryReport report =
-      BuildMemoryReport(inventory.source, inventory.provider, std::move(inventory.emptySlots));
-  out << (options.json ? FormatJsonReport(report) : FormatHumanReport(report));
-  out.flush();
+  if (!inventory.warning.empty()) err += kProgram + ("warning: " + inventory.warning) + "\n";
+  ReportDocument document = MakeReportDocument(inventory);
+  out += options.json ? document.json : document.human;
   return kExitReportWritten;
 }
 
 }  // namespace
 
-int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err) {
   ReportOptions options;
   try {
     options = ParseReportOptions(args);
   } catch (const UsageError& e) {
-    err << kProgram << e.what() << "\n" << kReportUsage;
+    err += kProgram + std::string(e.what()) + "\n" + kReportUsage;
     return kExitUsage;
   }
   if (options.help) {
-    out << kReportUsage;
+    out += kReportUsage;
     return kExitReportWritten;
   }
   try {
     return WriteReport(options, out, err);
   } catch (const std::exception& e) {
-    err << kProgram << e.what() << "\n";
+    err += kProgram + std::string(e.what()) + "\n";
     return kExitInventoryUnreadable;
   }
 }

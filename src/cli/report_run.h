@@ -1,6 +1,5 @@
 #pragma once
 // modulix-report from its arguments to its outputs and exit code, without a process around it.
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,5 +7,6 @@ constexpr int kExitReportWritten = 0;
 constexpr int kExitInventoryUnreadable = 1;
 constexpr int kExitUsage = 2;
 
-// args excludes the program name.
-int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// args excludes the program name; what goes to standard output and standard error is appended
+// to out and err.
+int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err);

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "inventory/smbios/smbios_dump_writer.h"
-#include "report_test_util.h"
+#include "cli/report_cli_test_util.h"
 
 namespace {
 

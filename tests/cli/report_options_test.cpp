@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/report_options.h"
-#include "report_test_util.h"
+#include "cli/report_cli_test_util.h"
 
 namespace {
 

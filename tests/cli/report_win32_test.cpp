@@ -2,9 +2,11 @@
 // the default source, and the firmware's own tables through GetSystemFirmwareTable.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <nlohmann/json.hpp>
 
-#include "report_test_util.h"
+#include "cli/report_cli_test_util.h"
 
 namespace {
 
@@ -21,6 +23,8 @@ const Machine kMachines[] = {
     {"desktop_win10", "--fixture", "report_desktop_win10.json", true},
     {"server_five", "--fixture", "report_server_five.json", true},
     {"laptop_soldered", "--fixture", "report_laptop_soldered.json", true},
+    {"desktop_ddr4", "--fixture", "report_desktop_ddr4.json", true},
+    {"desktop_ddr5", "--fixture", "report_desktop_ddr5.json", true},
     {"wine", "--fixture", "report_wine.json", true},
     {"smbios_desktop_ddr4", "--smbios", "smbios_desktop_ddr4.bin", true},
     {"smbios_server_ddr5", "--smbios", "smbios_server_ddr5.bin", false},
@@ -53,6 +57,21 @@ TEST(ReportWindows, WmiIsTheDefaultSource) {
   ReportRun human = RunCli({});
   EXPECT_EQ(human.exitCode, 0);
   EXPECT_EQ(human.out.rfind("Number of slots : ", 0), 0u);
+  // The program's report window shows this same document.
+  ReportDocument document = MakeDefaultReport();
+  EXPECT_TRUE(document.readable);
+  EXPECT_EQ(document.human, human.out);
+  EXPECT_EQ(document.json, run.out);
+}
+
+// The fixture of the test seam replaces WMI for the window's report as for --fixture.
+TEST(ReportWindows, FixtureVariableAsFixtureFile) {
+  std::string fixture = TestDataPath("report_desktop_ddr5.json");
+  _putenv_s("MODULIX_WMI_FIXTURE", fixture.c_str());
+  ReportDocument document = MakeDefaultReport();
+  _putenv_s("MODULIX_WMI_FIXTURE", "");
+  EXPECT_EQ(document.human, ReadTestData("report_desktop_ddr5.expected.txt"));
+  EXPECT_EQ(document.json, ReadTestData("report_desktop_ddr5.expected.json"));
 }
 
 TEST(ReportWindows, FirmwareTablesThroughGetSystemFirmwareTable) {

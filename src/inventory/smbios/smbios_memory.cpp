@@ -303,6 +303,7 @@ SmbiosMemoryInventory MapSmbiosMemory(const SmbiosTable& table) {
         devices.push_back(MapDevice(s, size, devices.size()));
       } else if (size.held) {
         inv.emptySlots.push_back(Text(s, kDeviceLocator).value_or(""));
+        inv.emptySlotBanks.push_back(Text(s, kDeviceBankLocator).value_or(""));
       }
     }
   }

@@ -14,6 +14,7 @@
 struct SmbiosMemoryInventory {
   WmiClassTable classes;                // both classes, each possibly with no instances
   std::vector<std::string> emptySlots;  // locators of the slots without a module, table order
+  std::vector<std::string> emptySlotBanks;  // their bank locators, in the same order
 };
 
 SmbiosMemoryInventory MapSmbiosMemory(const SmbiosTable& table);

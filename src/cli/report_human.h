@@ -1,7 +1,0 @@
-#pragma once
-// The report as a table for people: aligned, fits an 80-column terminal.
-#include <string>
-
-#include "cli/report_model.h"
-
-std::string FormatHumanReport(const MemoryReport& report);

@@ -1,7 +1,0 @@
-#pragma once
-// The report as one JSON object, UTF-8.
-#include <string>
-
-#include "cli/report_model.h"
-
-std::string FormatJsonReport(const MemoryReport& report);

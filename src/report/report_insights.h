@@ -1,0 +1,33 @@
+#pragma once
+// Plain answers drawn from the inventory: does the memory run at its rated speed, are the
+// modules spread over the channels, how do they differ, is there ECC.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MemoryReport;
+
+struct SpeedInsight {
+  std::optional<int64_t> ratedMTs;       // the slowest rated module
+  std::optional<int64_t> configuredMTs;  // the slowest configured module
+  bool belowRated = false;               // more than 3% below the rating
+};
+
+struct ReportInsights {
+  SpeedInsight speed;
+  // Channel name -> indexes of its modules; none unless every module names its channel.
+  std::optional<std::map<std::string, std::vector<int>>> channels;
+  // Channels only empty slots name, in slot order.
+  std::vector<std::string> emptyChannels;
+  // Of "capacity", "type", "speed", "manufacturer", "partNumber", in this order.
+  std::vector<std::string> differ;
+  std::optional<bool> ecc;
+};
+
+// The installed modules are the report's, in its order; index 0 is the first.
+ReportInsights ComputeInsights(const MemoryReport& report);
+
+// Within 3% of the rating counts as running at it: 2666 against 2667 is rounding.
+bool RunsBelowRating(int64_t configuredMTs, int64_t ratedMTs);

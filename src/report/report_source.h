@@ -1,0 +1,42 @@
+#pragma once
+// Where the report's inventory comes from: WMI, SMBIOS tables, or a JSON fixture, all served to
+// the readers as WMI classes.
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "inventory/smbios/smbios_source.h"
+#include "inventory/wmi/wmi_provider.h"
+
+struct LoadedInventory {
+  std::string source;  // "wmi", "smbios" or "fixture"
+  std::shared_ptr<WmiProvider> provider;
+  std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
+  std::string warning;  // a partial read: what was cut off, where
+  std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
+};
+
+// The inventory cannot be read; the message is the whole line for the user: what, why, and
+// what to do about it.
+class SourceError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Each raises SourceError.
+// SMBIOS tables from a dump file, or FILE "-" for this computer's firmware tables.
+LoadedInventory LoadSmbiosFileInventory(const std::string& file);
+// WMI classes from a JSON fixture file.
+LoadedInventory LoadFixtureInventory(const std::string& file);
+// The MODULIX_WMI_FIXTURE file when set, else the platform's own inventory.
+LoadedInventory LoadDefaultInventory();
+
+// SMBIOS tables as an inventory; a table cut short gives a warning naming the file.
+LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);
+
+// Per platform: WMI on Windows, the kernel's SMBIOS tables on Linux. Raises SourceError.
+LoadedInventory LoadPlatformInventory();
+// Per platform: the remedy named when the firmware's own tables cannot be read.
+extern const char* const kFirmwareTablesRemedy;

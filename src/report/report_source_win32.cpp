@@ -1,0 +1,23 @@
+// Windows: the same WMI classes the window reads, with what the firmware's own SMBIOS tables
+// add where Windows lets us read them (GetSystemFirmwareTable needs no administrator rights).
+#include "inventory/wmi/com_apartment_win32.h"
+#include "report/report_firmware_facts.h"
+#include "report/report_source.h"
+
+const char* const kFirmwareTablesRemedy =
+    "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+
+LoadedInventory LoadPlatformInventory() {
+  WmiClassTable wmi;
+  {
+    ComApartment apartment;  // both classes are copied out before COM is let go
+    wmi = ReadMemoryClasses(DefaultWmiProvider());
+  }
+  SmbiosMemoryInventory firmware;
+  try {
+    firmware = MapSmbiosMemory(LoadFirmwareSmbios());
+  } catch (const SmbiosError&) {
+    // Tables out of reach: WMI alone, as the window reads it.
+  }
+  return CombineWmiAndFirmware(std::move(wmi), firmware);
+}

@@ -1,0 +1,13 @@
+modulix_add_test(report_test PORTABLE
+  SOURCES report_output_test.cpp report_text_test.cpp report_upgrade_test.cpp
+          report_insights_test.cpp report_sources_test.cpp
+  LIBS modulix_report smbios_dump_writer)
+
+# The JSON of every fixture machine and sample dump against the published schema, with Debian's
+# python3-jsonschema (so the system's interpreter, whatever python3 comes first on the PATH).
+if(NOT WIN32)
+  add_test(NAME report_schema_test
+    COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/report_schema_test.py
+            $<TARGET_FILE:modulix-report> ${CMAKE_SOURCE_DIR}/docs/report.schema.json
+            ${CMAKE_SOURCE_DIR}/tests/data)
+endif()
