@@ -49,6 +49,7 @@ TMainDlg::~TMainDlg() {
   if (Handle_) DestroyWindow(Handle_);
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
   if (ImageList96) ImageList_Destroy(ImageList96);
+  if (image1Icon_) DestroyIcon(image1Icon_);
   DeleteObject(font_);
   DeleteObject(boldFont_);
   if (MainDlg == this) MainDlg = nullptr;

@@ -95,6 +95,7 @@ class TMainDlg {
   HWND Handle_ = nullptr;
   HACCEL accelerators_ = nullptr;
   HFONT font_ = nullptr, boldFont_ = nullptr;
+  HICON image1Icon_ = nullptr;  // Image1's: a static control does not free the icon it shows
   StartupAction activateHandler_;  // bound until the first activation
   bool destroyed_ = false;
   int busy_ = 0;

@@ -23,9 +23,9 @@ struct MainLayoutBuilder {
     d.top_pnl = CreateBannerPanel(d.Handle_, -12, 0, 764, 57);
     d.Image1 = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 24, 8, 32, 32,
                                d.top_pnl, nullptr, nullptr, nullptr);
-    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                               MAKEINTRESOURCEA(kIdiMain), IMAGE_ICON, 32, 32, 0));
-    SendMessageA(d.Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    d.image1Icon_ = static_cast<HICON>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIdiMain), IMAGE_ICON, 32, 32, 0));
+    SendMessageA(d.Image1, STM_SETICON, reinterpret_cast<WPARAM>(d.image1Icon_), 0);
     d.Label2 = CreateLabel(d.top_pnl, 63, 10, "Modulix", bold);
     SetBannerTextColor(d.Label2, kSilver);
     d.subtitle_lbl = CreateLabel(d.top_pnl, 64, 26, "Memory details at your finger tips", font);

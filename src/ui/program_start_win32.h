@@ -4,9 +4,18 @@
 
 class TMainDlg;
 
+// What the program returns when it could not start (no main window).
+inline constexpr int kStartupFailedExitCode = 1;
+
+// The whole run: services, COM, the windows, the message loop. A main window that cannot be made
+// is reported in the error box and ends the run with kStartupFailedExitCode.
+int RunProgram(HINSTANCE instance, int show);
+
 // Process-wide settings made once before any window exists.
 void InitProgramServices();
 // The main window (start-up bound to its first activation), then the hidden About dialog.
+// Throws when the main window cannot be made; an About dialog that cannot be made leaves its
+// menu item disabled and the program running.
 TMainDlg* CreateProgramWindows(HINSTANCE instance);
 // Accelerators and keyboard navigation of whichever of our windows the message is for.
 bool PreTranslateProgramMessage(MSG& msg);

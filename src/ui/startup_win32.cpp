@@ -7,6 +7,7 @@
 
 #include "support/download/file_grabber.h"
 #include "support/files/file_utils.h"
+#include "support/files/native_path.h"
 #include "support/system/registry.h"
 #include "support/run_log/run_log.h"
 #include "support/files/site_url.h"
@@ -50,20 +51,22 @@ void RunStartupSequence(TMainDlg& dlg) {
   // and the downloader alive until we are back here, and the steps after the download are
   // skipped.
   TMainDlg::BusyScope busy(dlg);
-  const std::wstring programW = GetProgramPath();
-  const std::string program = WideToAnsi(programW);
+  // Paths stay UTF-16 down to the file functions: a profile or install folder named outside the
+  // ANSI code page must still hold the log and the links file. Only the log's text is ANSI.
+  const std::wstring program = GetProgramPath();
   WriteVendorValue(kApplicationTitle, program);
-  const std::string caption = StartupCaption(WideToAnsi(GetFileVersionText(programW)));
+  const std::string caption = StartupCaption(WideToAnsi(GetFileVersionText(program)));
   SetWindowTextA(dlg.Handle(), caption.c_str());
   RepaintBannerBackground(dlg.top_pnl);
-  const std::string folder = WideToAnsi(GetUserDataFolder(programW, kApplicationTitleW));
-  dlg.FLog = std::make_unique<TRunLog>(folder + kApplicationTitle + ".log", false, kLogMaxLines);
-  LogSystemFacts(*dlg.FLog, program, caption);
+  const std::wstring folder = GetUserDataFolder(program, kApplicationTitleW);
+  dlg.FLog = std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines);
+  LogSystemFacts(*dlg.FLog, WideToAnsi(program), caption);
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);
   dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());
   dlg.FGrabber->SetMessagePump(PumpProgramMessages);
-  dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + kLinksFileName, dlg.Handle());
+  dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + NativeText(kLinksFileName),
+                         dlg.Handle());
   if (dlg.Destroyed()) return;
   dlg.ScanSlots();
 }

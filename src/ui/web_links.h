@@ -3,7 +3,7 @@
 #include <string>
 
 // The "ram" value of the links file counts only when it is a web address: longer than one
-// character, "http://" or "https://" in any letter case, no control characters. The file
+// character, "http://" or "https://" in any letter case, a host, no control characters. The file
 // arrives over plain HTTP, so anything else (a program, a share, a file: address) is refused.
 bool IsUsableLink(const std::string& value);
 // The value when it is usable, else the program's own page on the maker's site.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/files/file_utils.h"
+#include "support/files/native_path.h"
 #include "support/system/registry.h"
 #include "support/files/shell_open.h"
 #include "support/files/site_url.h"
@@ -18,17 +19,20 @@ namespace {
 
 constexpr int kManufacturerRow = 2;
 constexpr int kModelRow = 3;
-constexpr DWORD kLinkBufferSize = 2048;
+constexpr DWORD kMaxLinkLength = 2047;
+// One character more than a link may have, and its NUL: a value that fills it is too long.
+constexpr DWORD kLinkBufferSize = kMaxLinkLength + 2;
 
-// Reads the links file afresh: a download that completes later counts from the next click.
+// Reads the links file afresh: a download that completes later counts from the next click. A
+// value too long for the buffer comes back cut short, and part of an address is never opened.
 std::string ReadLink(const std::string& key) {
-  const std::wstring folder = GetUserDataFolder(GetProgramPath(), kApplicationTitleW);
-  const std::string file = WideToAnsi(folder) + kLinksFileName;
-  std::string value(kLinkBufferSize, '\0');
-  const DWORD length = GetPrivateProfileStringA("links", key.c_str(), "", value.data(),
-                                                kLinkBufferSize, file.c_str());
-  value.resize(length);
-  return ChooseBuyMemoryLink(MakerSiteUrl(), value);
+  const std::wstring file =
+      GetUserDataFolder(GetProgramPath(), kApplicationTitleW) + NativeText(kLinksFileName);
+  std::wstring value(kLinkBufferSize, L'\0');
+  const DWORD length = GetPrivateProfileStringW(L"links", AnsiToWide(key).c_str(), L"",
+                                                value.data(), kLinkBufferSize, file.c_str());
+  value.resize(length > kMaxLinkLength ? 0 : length);
+  return ChooseBuyMemoryLink(MakerSiteUrl(), WideToAnsi(value));
 }
 
 }  // namespace
@@ -42,9 +46,9 @@ void TMainDlg::getSpecClick(int panel) {
 }
 
 void TMainDlg::drivers_btnClick() {
-  const std::string program = ReadVendorValue("Velmet");
-  if (FileExistsNotEmpty(AnsiToWide(program))) {
-    ShellOpen(program);
+  const std::wstring program = ReadVendorPath("Velmet");
+  if (FileExistsNotEmpty(program)) {
+    ShellOpenPath(program);
   } else {
     ShellOpen(DriversPageUrl(MakerSiteUrl()));
   }

@@ -11,6 +11,7 @@
 //   close          posts WM_CLOSE                       -> close
 //   away           activates another window and back    -> away AWAY_ACTIVE BACK_ACTIVE
 //   facts          whether this user is an administrator-> admin 0|1
+//   vendor NAME    a value of HKCU\Software\Tervane     -> vendor NAME DATA (UTF-8), no DATA if missing
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -57,6 +58,29 @@ bool IsAdministrator() {
   if (!CheckTokenMembership(nullptr, admins, &member)) member = FALSE;
   FreeSid(admins);
   return member != FALSE;
+}
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                      nullptr, nullptr);
+  return out;
+}
+
+// Wide, so a path outside the ANSI code page reads back exactly as the program stored it.
+void PrintVendorValue(const std::string& name) {
+  const std::wstring wideName(name.begin(), name.end());  // value names here are ASCII
+  wchar_t data[1024] = {};
+  DWORD size = sizeof(data);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Tervane", wideName.c_str(), RRF_RT_REG_SZ,
+                   nullptr, data, &size) != ERROR_SUCCESS) {
+    std::printf("vendor\t%s\n", name.c_str());
+    return;
+  }
+  std::printf("vendor\t%s\t%s\n", name.c_str(), Escaped(Utf8(data)).c_str());
 }
 
 void PrintState(int id) {
@@ -126,6 +150,10 @@ int RunCommand(int argc, char** argv, int i) {
   if (command == "away") {
     const AwayAndBack result = ActivateElsewhereAndBack(RequireMain());
     return std::printf("away\t%d\t%d\n", result.awayActive ? 1 : 0, result.backActive ? 1 : 0), 1;
+  }
+  if (command == "vendor") {
+    if (!hasArg) throw std::runtime_error("vendor needs a value name");
+    return PrintVendorValue(arg), 2;
   }
   if (command == "facts") return std::printf("admin\t%d\n", IsAdministrator() ? 1 : 0), 1;
   throw std::runtime_error("unknown command " + command);

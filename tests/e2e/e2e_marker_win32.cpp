@@ -1,5 +1,6 @@
-// Stands in for the maker's driver-update program: when started it leaves "<own path>.started"
-// beside itself, holding its command line, and ends. It is also the trivial program whose
+// Stands in for the maker's driver-update program (and, in one test, for the editor of ".log"
+// files): when started it leaves "<own path>.started" beside itself, holding its command line in
+// UTF-8, and ends. It is also the trivial program whose
 // start-up is the baseline of the start-up measurement; with "--window" it first shows a window
 // and leaves the marker once that window is active, the least a windowed program does before its
 // own work.
@@ -20,9 +21,13 @@ bool LeaveMarker() {
   const std::wstring marker = std::wstring(path, length) + L".started";
   HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  const char* commandLine = GetCommandLineA();
+  // UTF-8, so a path outside the ANSI code page is recorded as it was passed.
+  const wchar_t* commandLine = GetCommandLineW();
+  const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size > 0 ? size : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, utf8.data(), size, nullptr, nullptr);
   DWORD written = 0;
-  const bool ok = WriteFile(file, commandLine, static_cast<DWORD>(lstrlenA(commandLine)), &written, nullptr);
+  const bool ok = WriteFile(file, utf8.data(), static_cast<DWORD>(lstrlenA(utf8.c_str())), &written, nullptr);
   CloseHandle(file);
   return ok;
 }

@@ -21,7 +21,7 @@ VELMET = r"C:\Program Files\Tervane\Velmet\Velmet.exe"
 EMPTY_VELMET = r"C:\Program Files\Tervane\Velmet\Empty.exe"
 
 # Control and command identifiers of the main window.
-ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT = 100, 110, 120, 130, 200
+ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT, ID_OPEN_LOG = 100, 110, 120, 130, 200, 201
 
 SCAN_WAIT_S = 40
 OPEN_WAIT_S = 15
@@ -36,6 +36,7 @@ class Environment:
         self.record = os.path.join(self.work, "opened.txt")
         self.display = self.session = self.site = self.driver = None
         self.administrator = None
+        self.roaming = None  # Linux path of a roaming folder set for a test, else the prefix's
 
     def open(self):
         os.makedirs(self.work, exist_ok=True)
@@ -55,10 +56,14 @@ class Environment:
             if part:
                 part.__exit__(None, None, None)
 
+    def install(self, exe, target):
+        """Copies a built program to a Windows path on drive C: of the prefix."""
+        os.makedirs(os.path.dirname(self.session.unix_path(target)), exist_ok=True)
+        shutil.copy(exe, self.session.unix_path(target))
+
     def _install(self):
-        for exe, target in ((self.options.modulix, PROGRAM), (self.options.marker, VELMET)):
-            os.makedirs(os.path.dirname(self.session.unix_path(target)), exist_ok=True)
-            shutil.copy(exe, self.session.unix_path(target))
+        self.install(self.options.modulix, PROGRAM)
+        self.install(self.options.marker, VELMET)
         open(self.session.unix_path(EMPTY_VELMET), "wb").close()
         recorder = os.path.join(self.work, "record-open.sh")
         with open(recorder, "w") as script:
@@ -71,7 +76,7 @@ class Environment:
 
     # Paths of the program's files.
     def data_folder(self):
-        return os.path.join(self.session.roaming_folder(), "Tervane", "Modulix")
+        return os.path.join(self.roaming or self.session.roaming_folder(), "Tervane", "Modulix")
 
     def log_path(self):
         return os.path.join(self.data_folder(), "Modulix.log")
@@ -123,12 +128,12 @@ class Environment:
 class Run:
     """One launch of the program."""
 
-    def __init__(self, env, arguments=(), site_url=None):
+    def __init__(self, env, arguments=(), site_url=None, program=PROGRAM):
         self.env = env
         self.started = datetime.datetime.now().replace(microsecond=0)
         self._old_log = env.log_identity()  # a log left by an earlier run must not count
         self.process = env.session.start(
-            [PROGRAM] + list(arguments),
+            [program] + list(arguments),
             {"MODULIX_WMI_FIXTURE": WineSession.windows_path(FIXTURE),
              "MODULIX_SITE_URL": site_url or env.site.url})
 

@@ -11,15 +11,16 @@ import argparse
 import datetime
 import os
 import re
+import shutil
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_log import describe, matches, parse_run_log  # noqa: E402
+from e2e_log import ANSI, describe, matches, parse_run_log  # noqa: E402
 from e2e_machine import PANELS, SCAN, SEARCH_KEYWORDS  # noqa: E402
-from e2e_program import (EMPTY_VELMET, ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT,  # noqa: E402
-                         OPEN_WAIT_S, PROGRAM, SCAN_WAIT_S, TERVANE_KEY, VELMET, Environment, Run)
+from e2e_program import (EMPTY_VELMET, ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_OPEN_LOG,  # noqa: E402
+                         ID_QUIT, OPEN_WAIT_S, PROGRAM, SCAN_WAIT_S, TERVANE_KEY, VELMET, Environment, Run)
 from e2e_site import closed_port_url  # noqa: E402
 
 CAPTION = "Modulix v1.4.5.11"
@@ -33,9 +34,9 @@ REFUSED = ("Error", "File downloaded : Server error (10061)")
 E2E = None  # the Environment, opened for the whole module
 
 
-def start_up_lines(argument=None):
+def start_up_lines(argument=None, program=PROGRAM):
     administrator = "Yes" if E2E.administrator else "No"
-    lines = ["Starting", PROGRAM, CAPTION, WINDOWS_LINE, "64Bits : Yes", "Administrator : " + administrator]
+    lines = ["Starting", program, CAPTION, WINDOWS_LINE, "64Bits : Yes", "Administrator : " + administrator]
     return [("Info", line) for line in lines + ([argument] if argument is not None else [])]
 
 
@@ -53,6 +54,12 @@ class ProgramTestCase(unittest.TestCase):
         now = datetime.datetime.now()
         for stamp in stamps:
             self.assertTrue(started - datetime.timedelta(seconds=1) <= stamp <= now, "time stamp %s" % stamp)
+
+    def wait_for_file(self, path):
+        deadline = time.monotonic() + OPEN_WAIT_S
+        while not os.path.exists(path) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        return os.path.exists(path)
 
     def click_and_record(self, control_id):
         """Clicks the control and returns what the shell was asked to open (recorder lines)."""
@@ -131,8 +138,12 @@ class FirstRunTest(ProgramTestCase):
 
     def test_empty_slot_button_opens_the_default_for_unusable_links(self):
         default = E2E.site.url + "/modulix"
+        # An address longer than the reader's buffer would be cut short and then opened; one
+        # without a host names no page.
+        too_long = b"http://shop.example/" + b"r" * 2100
         values = [b"x", b"C:\\Windows\\System32\\cmd.exe", b"\\\\host\\share\\x.exe",
-                  b"file:///C:/windows/system32/winver.exe", b"http://shop.example/\x01ram", b"javascript:alert(1)"]
+                  b"file:///C:/windows/system32/winver.exe", b"http://shop.example/\x01ram", b"javascript:alert(1)",
+                  too_long, b"http://", b"http:///ram"]
         try:
             for value in values:
                 with self.subTest(ram=value):
@@ -271,7 +282,93 @@ class QuitDuringDownloadTest(ProgramTestCase):
         self.quit_while_waiting(("close",))
 
 
-ORDER = [FirstRunTest, SecondRunTest, FailedDownloadTest, QuitDuringDownloadTest]
+USER_SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+LOG_TYPE_KEY = r"HKCR\.log"
+LOG_CLASS_KEY = r"HKCR\ModulixE2E.log"
+# Outside code page 1252, the prefix's ANSI code page.
+NON_ANSI_USER = "C:\\users\\\u0414\u043c\u0438\u0442\u0440\u0438\u0439"
+NON_ANSI_ROAMING = NON_ANSI_USER + "\\AppData\\Roaming"
+NON_ANSI_PROGRAM = "C:\\Program Files\\\u0422\u0435\u0440\u0432\u0435\u0439\u043d\\Modulix\\Modulix.exe"
+NON_ANSI_VELMET = "C:\\Program Files\\\u0422\u0435\u0440\u0432\u0435\u0439\u043d\\Velmet\\Velmet.exe"
+LOG_EDITOR = r"C:\Program Files\Tervane\Editor\Editor.exe"  # the marker, as the ".log" editor
+
+
+class NonAnsiFoldersTest(ProgramTestCase):
+    """A roaming folder and an install folder named outside the ANSI code page: the log, the links
+    file, the registry value, "Open log file" and the driver-update program all use exact paths."""
+
+    @classmethod
+    def setUpClass(cls):
+        E2E.forget_previous_runs()
+        cls.addClassCleanup(cls.restore_prefix, E2E.session.reg_query(USER_SHELL_FOLDERS, "AppData"),
+                            E2E.session.reg_query_default(LOG_TYPE_KEY))
+        os.makedirs(E2E.session.unix_path(NON_ANSI_ROAMING), exist_ok=True)
+        E2E.session.reg_set(USER_SHELL_FOLDERS, "AppData", NON_ANSI_ROAMING, "REG_EXPAND_SZ")
+        E2E.roaming = E2E.session.unix_path(NON_ANSI_ROAMING)
+        E2E.install(E2E.options.modulix, NON_ANSI_PROGRAM)
+        E2E.install(E2E.options.marker, NON_ANSI_VELMET)
+        E2E.install(E2E.options.marker, LOG_EDITOR)
+        E2E.session.reg_set_default(LOG_TYPE_KEY, "ModulixE2E.log")
+        E2E.session.reg_set_default(LOG_CLASS_KEY + r"\shell\open\command", '"%s" "%%1"' % LOG_EDITOR)
+        cls.links = b"[links]\r\nram=" + GOOD_LINK.encode() + b"\r\n"
+        E2E.site.serve_links(cls.links)
+        cls.program, cls.log = Run.until_scanned(E2E, program=NON_ANSI_PROGRAM)
+        cls.addClassCleanup(cls.program.stop)
+
+    @staticmethod
+    def restore_prefix(appdata, log_type):
+        """Puts the prefix back as the other tests (and the next run) expect it."""
+        E2E.roaming = None
+        if appdata:
+            E2E.session.reg_set(USER_SHELL_FOLDERS, "AppData", appdata[1], appdata[0])
+        else:
+            E2E.session.reg_delete_value(USER_SHELL_FOLDERS, "AppData")
+        E2E.session.reg_delete_key(LOG_CLASS_KEY)
+        if log_type:
+            E2E.session.reg_set_default(LOG_TYPE_KEY, log_type[1])
+        else:
+            E2E.session.reg_delete_key(LOG_TYPE_KEY)
+        shutil.rmtree(E2E.session.unix_path(NON_ANSI_USER), ignore_errors=True)
+        E2E.session.reg_delete_key(TERVANE_KEY)
+
+    def test_log_and_links_file_lie_in_the_roaming_folder(self):
+        # The log's text is ANSI: there the path's Cyrillic letters are question marks.
+        program_text = NON_ANSI_PROGRAM.encode(ANSI, "replace").decode(ANSI)
+        self.assertRunLog(self.log, start_up_lines(program=program_text) + [DOWNLOADED] + SCAN, self.program.started)
+        with open(E2E.links_path(), "rb") as links:
+            self.assertEqual(links.read(), self.links)
+        self.assertEqual(sorted(os.listdir(E2E.data_folder())), ["Modulix.log", "modulix.ini"])
+
+    def test_registry_value_holds_the_exact_path(self):
+        self.assertEqual(E2E.driver("vendor", "Modulix"), [["vendor", "Modulix", NON_ANSI_PROGRAM]])
+
+    def test_empty_slot_button_reads_the_links_file(self):
+        self.assertEqual(self.click_and_record(ID_GET_RAM + 2), [GOOD_LINK])
+
+    def test_open_log_file_opens_the_log_by_its_exact_path(self):
+        marker = E2E.session.unix_path(LOG_EDITOR) + ".started"
+        E2E.driver("command", ID_OPEN_LOG)
+        self.assertTrue(self.wait_for_file(marker), "the log's editor was not started")
+        time.sleep(0.2)  # the marker writes its command line right after creating the file
+        with open(marker, encoding="utf-8") as started:
+            self.assertIn('"%s\\Tervane\\Modulix\\Modulix.log"' % NON_ANSI_ROAMING, started.read())
+
+    def test_drivers_update_starts_velmet_from_its_exact_path(self):
+        marker = E2E.session.unix_path(NON_ANSI_VELMET) + ".started"
+        try:
+            E2E.session.reg_set(TERVANE_KEY, "Velmet", NON_ANSI_VELMET)
+            before = E2E.opened()
+            E2E.driver("click", ID_DRIVERS)
+            self.assertTrue(self.wait_for_file(marker), "Velmet was not started")
+            self.assertEqual(E2E.opened(), before, "a page was opened as well")
+        finally:
+            E2E.session.reg_delete_value(TERVANE_KEY, "Velmet")
+
+    def test_ctrl_q_ends_the_program(self):
+        self.quit_and_check(self.program, ("ctrl", "Q"), E2E.read_log())
+
+
+ORDER = [FirstRunTest, SecondRunTest, FailedDownloadTest, QuitDuringDownloadTest, NonAnsiFoldersTest]
 
 
 def load_tests(loader, tests, pattern):

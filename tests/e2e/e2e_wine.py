@@ -70,8 +70,11 @@ class WineSession:
         return process
 
     # Registry, through Wine's own reg.exe so the running server sees every change at once.
-    def reg_set(self, key, name, data):
-        self.run(["reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", data, "/f"])
+    def reg_set(self, key, name, data, kind="REG_SZ"):
+        self.run(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+
+    def reg_set_default(self, key, data):
+        self.run(["reg", "add", key, "/ve", "/d", data, "/f"])
 
     def reg_delete_value(self, key, name):
         self.run(["reg", "delete", key, "/v", name, "/f"], check=False)
@@ -81,10 +84,17 @@ class WineSession:
 
     def reg_query(self, key, name):
         """(type, data) of a value, or None when it is missing."""
-        result = self.run(["reg", "query", key, "/v", name], check=False)
+        return self._reg_value(key, ["/v", name], name)
+
+    def reg_query_default(self, key):
+        """(type, data) of the key's default value, or None when it is not set."""
+        return self._reg_value(key, ["/ve"], "(Default)")
+
+    def _reg_value(self, key, selector, shown_name):
+        result = self.run(["reg", "query", key] + selector, check=False)
         for line in result.stdout.splitlines():
             match = _REG_LINE.match(line)
-            if match and match.group(1) == name:
+            if match and match.group(1) == shown_name:
                 return match.group(2), match.group(3)
         return None
 

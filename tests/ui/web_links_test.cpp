@@ -19,6 +19,13 @@ TEST(BuyMemoryLink, OnlyWebAddressesFromTheLinksFileCount) {
                               "javascript:alert(1)"}) {
     EXPECT_EQ(ChooseBuyMemoryLink(kSite, refused), kSite + "/modulix") << refused;
   }
+  // A scheme with no host names no page.
+  for (const char* hostless : {"http://", "https://", "http:///ram", "http://?ram", "http://#ram",
+                               "http://user@/ram", "http://:8080/ram"}) {
+    EXPECT_FALSE(IsUsableLink(hostless)) << hostless;
+  }
+  EXPECT_TRUE(IsUsableLink("http://a"));
+  EXPECT_TRUE(IsUsableLink("http://shop.example:8080?ram"));
   // Control characters could smuggle a second command or header.
   EXPECT_FALSE(IsUsableLink("http://a.example/\r\nx"));
   EXPECT_FALSE(IsUsableLink(std::string("http://a.example/\x7F")));

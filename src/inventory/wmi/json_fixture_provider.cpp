@@ -10,6 +10,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+constexpr size_t kMaxFixtureBytes = size_t{16} << 20;  // far more than any machine's classes
+constexpr size_t kFixtureReadChunk = 64 * 1024;
+
 PropertyValue IntegerValue(int64_t v) {
   if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max()) {
     return PropertyValue(static_cast<int32_t>(v));
@@ -44,13 +47,23 @@ WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
   return instance;
 }
 
-// C stdio rather than a file stream: streams bring the C++ locale machinery into the program.
-std::string ReadWholeFile(const std::string& path) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The whole file, up to the cap: a seam for tests must not let any file the environment names
+// fill the program's memory.
+std::string ReadFixtureFile(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) throw WmiError("Cannot read the WMI fixture " + path);
   std::string text;
-  char buffer[4096];
-  while (const size_t got = std::fread(buffer, 1, sizeof(buffer), file.get())) text.append(buffer, got);
+  char chunk[kFixtureReadChunk];
+  size_t count = 0;
+  while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    if (text.size() + count > kMaxFixtureBytes)
+      throw WmiError("The WMI fixture " + path + " is larger than 16 MiB");
+    text.append(chunk, count);
+  }
   if (std::ferror(file.get())) throw WmiError("Cannot read the WMI fixture " + path);
   return text;
 }
@@ -59,7 +72,7 @@ class FixtureProvider : public WmiProvider {
  public:
   explicit FixtureProvider(std::string path) : path_(std::move(path)) {}
   std::shared_ptr<WmiLocator> CreateLocator() override {
-    return MakeInMemoryProvider(ParseWmiFixture(ReadWholeFile(path_)))->CreateLocator();
+    return MakeInMemoryProvider(ParseWmiFixture(ReadFixtureFile(path_)))->CreateLocator();
   }
 
  private:

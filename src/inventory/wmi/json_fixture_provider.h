@@ -12,6 +12,6 @@
 // Raises WmiError for text that is not JSON or not of that shape.
 WmiClassTable ParseWmiFixture(const std::string& jsonText);
 
-// Reads and parses the file each time a locator is created, so a missing or broken file fails
-// the queries (Count -1) rather than the program.
+// Reads and parses the file each time a locator is created, so a missing, broken or oversized
+// (above 16 MiB) file fails the queries (Count -1) rather than the program.
 std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::string path);

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "support/download/file_grabber_file.h"
+#include "support/files/file_replace.h"
 #include "support/run_log/run_log.h"
 
 namespace {
@@ -40,7 +40,7 @@ void TFileGrabber::SetSettingsReader(TSettingsReader reader) { FSettingsReader =
 
 void TFileGrabber::SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
 
-void TFileGrabber::Download(const std::string& url, const std::string& targetFile, void* owner,
+void TFileGrabber::Download(const std::string& url, const NativePath& targetFile, void* owner,
                             std::function<void(TFileGrabber*)> onDone) {
   FURL = url;
   FTargetFile = targetFile;

@@ -23,6 +23,7 @@
 
 #include "support/download/file_grabber_settings.h"
 #include "support/download/http_client.h"
+#include "support/files/native_path.h"
 
 class TRunLog;
 
@@ -39,7 +40,7 @@ class TFileGrabber {
 
   // owner: handed to the HTTP client as its owning component. Errors reading the proxy settings
   // (a value of another type than string) leave here before any request is made.
-  void Download(const std::string& url, const std::string& targetFile, void* owner,
+  void Download(const std::string& url, const NativePath& targetFile, void* owner,
                 std::function<void(TFileGrabber*)> onDone = nullptr);
 
   void SetSettingsReader(TSettingsReader reader);  // DefaultSettingsReader() unless replaced
@@ -53,7 +54,7 @@ class TFileGrabber {
   uint32_t FStartTick = 0;
   TRunLog* FLog;
   std::string FURL;
-  std::string FTargetFile;
+  NativePath FTargetFile;
   std::function<void(TFileGrabber*)> FOnDone;
   std::string FBody;
   std::unique_ptr<THttpClient> FClient;

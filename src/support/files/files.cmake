@@ -15,3 +15,10 @@ modulix_module(shell_open
   WIN32_LIBS shell32)
 
 modulix_module(site_url SOURCES site_url.cpp)
+
+# Whole-file replacement through a uniquely named temporary file: the run log and the links file.
+modulix_module(file_replace
+  SOURCES file_replace.cpp
+  POSIX_SOURCES file_replace_posix.cpp
+  WIN32_SOURCES file_replace_win32.cpp
+  WIN32_LIBS kernel32)

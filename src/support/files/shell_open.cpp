@@ -12,11 +12,16 @@ ShellOpenHook& Hook() {
 void SetShellOpenHook(ShellOpenHook hook) { Hook() = std::move(hook); }
 
 bool ShellOpen(const std::string& target) {
-  if (Hook()) return Hook()(ShellRequest{target, nullptr, true});
+  if (Hook()) return Hook()(ShellRequest{target, nullptr, true, {}});
   return PlatformShellOpen(target);
 }
 
+bool ShellOpenPath(const NativePath& path) {
+  if (Hook()) return Hook()(ShellRequest{{}, nullptr, true, path});
+  return PlatformShellOpenPath(path);
+}
+
 bool ShellExecuteOpen(void* parentWindow, const std::string& target) {
-  if (Hook()) return Hook()(ShellRequest{target, parentWindow, false});
+  if (Hook()) return Hook()(ShellRequest{target, parentWindow, false, {}});
   return PlatformShellExecute(parentWindow, target);
 }

@@ -2,5 +2,5 @@ modulix_module(run_log
   SOURCES run_log.cpp run_log_os.cpp
   POSIX_SOURCES run_log_os_posix.cpp
   WIN32_SOURCES run_log_os_win32.cpp
-  DEPS shell_open
+  DEPS shell_open file_replace
   WIN32_LIBS kernel32)

@@ -13,7 +13,6 @@ constexpr int32_t kVerboseLevel = 0;
 constexpr int32_t kErrorLevel = 2;
 constexpr std::string_view kLevelNames[] = {"Verbose", "Info", "Error"};
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kTempSuffix = ".tmp";  // beside the log, so the move stays on one disk
 
 void AppendTwoDigits(std::string& out, int value) {
   const int last = (value % 100 + 100) % 100;  // the year's last two digits
@@ -50,7 +49,7 @@ std::string FormatEntry(int32_t level, const std::string& text) {
 }
 }  // namespace
 
-TRunLog::TRunLog(std::string fileName, bool verbose, int32_t maxLines)
+TRunLog::TRunLog(NativePath fileName, bool verbose, int32_t maxLines)
     : FFileName(std::move(fileName)), FMaxLines(maxLines), FVerbose(verbose) {}
 
 void TRunLog::Add(const std::string& text, int32_t level) {
@@ -77,10 +76,10 @@ void TRunLog::PushNewest(std::string entry) {
   }
 }
 
-bool TRunLog::OpenLogFile() const { return ShellOpen(FFileName); }
+bool TRunLog::OpenLogFile() const { return ShellOpenPath(FFileName); }
 
 const std::vector<std::string>& TRunLog::Lines() const { return FLines; }
-const std::string& TRunLog::FileName() const { return FFileName; }
+const NativePath& TRunLog::FileName() const { return FFileName; }
 bool TRunLog::Verbose() const { return FVerbose; }
 int32_t TRunLog::MaxLines() const { return FMaxLines; }
 
@@ -88,10 +87,7 @@ int32_t TRunLog::MaxLines() const { return FMaxLines; }
 // replaces the log in one step. Failures are dropped on purpose; the next Add retries.
 void TRunLog::Save() const {
   try {
-    const RunLogOs& os = CurrentRunLogOs();
-    const std::string temp = FFileName + std::string(kTempSuffix);
-    if (os.writeNewFile(temp, FContent) && os.moveOver(temp, FFileName)) return;
-    os.removeFile(temp);
+    ReplaceFileContent(FFileName, FContent, CurrentRunLogOs().files);
   } catch (const std::exception&) {
     // Out of memory for the temporary name: the file keeps its last complete content.
   }

@@ -10,17 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "support/files/native_path.h"
+
 class TRunLog {
  public:
   // Levels: 0 "Verbose" (recorded only when verbose), 1 "Info", 2 "Error". Levels above 2 are
   // written as "Error"; negative levels count as 0. Neither reads nor truncates the file.
-  TRunLog(std::string fileName, bool verbose, int32_t maxLines);
+  TRunLog(NativePath fileName, bool verbose, int32_t maxLines);
 
   void Add(const std::string& text, int32_t level);
-  bool OpenLogFile() const;  // through ShellOpen; true when the shell took the request
+  bool OpenLogFile() const;  // through ShellOpenPath; true when the shell took the request
 
   const std::vector<std::string>& Lines() const;  // the formatted entries, newest first
-  const std::string& FileName() const;            // ANSI path of the log file
+  const NativePath& FileName() const;             // the log file, as given
   bool Verbose() const;
   int32_t MaxLines() const;  // entries kept; each Add drops at most one oldest entry
 
@@ -30,7 +32,7 @@ class TRunLog {
 
   std::vector<std::string> FLines;
   std::string FContent;  // FLines as the file holds them, kept in step so a save copies nothing
-  std::string FFileName;
+  NativePath FFileName;
   int32_t FMaxLines;
   bool FVerbose;
 };

@@ -1,8 +1,7 @@
 #include "support/run_log/run_log_os.h"
 
 RunLogOs PlatformRunLogOs() {
-  return RunLogOs{PlatformLocalNow, PlatformTimeSeparator, PlatformWriteNewFile, PlatformMoveOver,
-                  PlatformRemoveFile};
+  return RunLogOs{PlatformLocalNow, PlatformTimeSeparator, PlatformFileReplaceOps()};
 }
 
 RunLogOs& CurrentRunLogOs() {

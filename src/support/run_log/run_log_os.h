@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "support/files/file_replace.h"
+
 struct RunLogTime {
   int year = 0;
   int month = 0;
@@ -16,11 +18,7 @@ struct RunLogTime {
 struct RunLogOs {
   std::function<RunLogTime()> localNow;
   std::function<std::string()> timeSeparator;  // the user's locale's, ":" for nearly all
-  // Creates or truncates the file, writes every byte and flushes it to the disk.
-  std::function<bool(const std::string& path, const std::string& bytes)> writeNewFile;
-  // Puts `from` in the place of `to`, replacing an existing `to` in one step.
-  std::function<bool(const std::string& from, const std::string& to)> moveOver;
-  std::function<void(const std::string& path)> removeFile;
+  FileReplaceOps files;                         // how a save replaces the file
 };
 
 RunLogOs& CurrentRunLogOs();  // what TRunLog calls; starts as PlatformRunLogOs()
@@ -29,6 +27,3 @@ RunLogOs PlatformRunLogOs();
 // The platform halves (run_log_os_win32.cpp, run_log_os_posix.cpp).
 RunLogTime PlatformLocalNow();
 std::string PlatformTimeSeparator();
-bool PlatformWriteNewFile(const std::string& path, const std::string& bytes);
-bool PlatformMoveOver(const std::string& from, const std::string& to);
-void PlatformRemoveFile(const std::string& path);

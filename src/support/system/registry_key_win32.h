@@ -28,5 +28,7 @@ class RegistryKey {
 // Text of a REG_SZ or REG_EXPAND_SZ value up to its first NUL; empty when the value is missing;
 // RegistryError for another type or a failing read.
 std::string ReadStringValue(HKEY key, const std::string& name);
-// Sets a REG_SZ value; RegistryError when the write fails.
-void WriteStringValue(HKEY key, const std::string& name, const std::string& data);
+// The same through the wide function, for texts (paths) that must come back exactly.
+std::wstring ReadWideStringValue(HKEY key, const std::string& name);
+// Sets a REG_SZ value through the wide function; RegistryError when the write fails.
+void WriteStringValue(HKEY key, const std::string& name, const std::wstring& data);

@@ -12,7 +12,7 @@ constexpr REGSAM kQuorinWow64Access = KEY_READ | KEY_WOW64_64KEY;  // 0x20119
 std::string QuorinKeyPath() { return VendorKeyPath() + "\\" + kQuorinSubkeyName; }
 }  // namespace
 
-void WriteVendorValue(const std::string& name, const std::string& data) {
+void WriteVendorValue(const std::string& name, const std::wstring& data) {
   RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, VendorKeyPath(), KEY_ALL_ACCESS);
   if (!key) return;
   WriteStringValue(key.Get(), name, data);
@@ -22,6 +22,12 @@ std::string ReadVendorValue(const std::string& name) {
   RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, VendorKeyPath(), KEY_ALL_ACCESS);
   if (!key) return {};
   return ReadStringValue(key.Get(), name);
+}
+
+std::wstring ReadVendorPath(const std::string& name) {
+  RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, VendorKeyPath(), KEY_ALL_ACCESS);
+  if (!key) return {};
+  return ReadWideStringValue(key.Get(), name);
 }
 
 std::string ReadQuorinValue(const std::string& name) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+
 #include "inventory/wmi/wmi_test_support.h"
 
 namespace {
@@ -32,6 +36,31 @@ TEST(WmiFixture, MalformedFilesAreRejected) {
   EXPECT_THROW(ParseWmiFixture(R"({"C": [{"a": {"b": 1}}]})"), WmiError);
   EXPECT_THROW(ParseWmiFixture(R"({"C": [{"a": 18446744073709551615}]})"), WmiError);
   EXPECT_NO_THROW(ParseWmiFixture("{}"));
+}
+
+// A fixture file of exactly `size` bytes: one empty class, then blanks.
+std::filesystem::path FixtureOfSize(size_t size) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+      ("modulix-fixture-" + std::to_string(std::random_device{}()) + ".json");
+  std::string text = R"({"Win32_Empty": []})";
+  text.resize(size, ' ');
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(WmiFixture, AFileAboveSixteenMebibytesIsRefused) {
+  constexpr size_t kCap = size_t{16} << 20;
+  for (const size_t size : {kCap, kCap + 1}) {
+    const std::filesystem::path path = FixtureOfSize(size);
+    const auto provider = MakeJsonFixtureProvider(path.string());
+    if (size == kCap) {
+      auto services = provider->CreateLocator()->ConnectServer("localhost", "root\\CIMV2", "", "");
+      EXPECT_NE(services->Get("Win32_Empty"), nullptr);
+    } else {
+      EXPECT_THROW(provider->CreateLocator(), WmiError);
+    }
+    std::filesystem::remove(path);
+  }
 }
 
 std::shared_ptr<WmiServices> Connect(const std::string& ns) {

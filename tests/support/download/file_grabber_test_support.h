@@ -25,7 +25,8 @@ class TGrabberFolder {
   TGrabberFolder(const TGrabberFolder&) = delete;
   TGrabberFolder& operator=(const TGrabberFolder&) = delete;
 
-  std::string File(const std::string& name) const { return (FPath / name).string(); }
+  // Converts to the file functions' own path type on either platform.
+  std::filesystem::path File(const std::string& name) const { return FPath / name; }
   size_t Count() const {
     return size_t(std::distance(std::filesystem::directory_iterator(FPath), std::filesystem::directory_iterator()));
   }
@@ -34,13 +35,13 @@ class TGrabberFolder {
   std::filesystem::path FPath;
 };
 
-inline std::optional<std::string> ReadFileText(const std::string& path) {
+inline std::optional<std::string> ReadFileText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void WriteFileText(const std::string& path, const std::string& text) {
+inline void WriteFileText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 

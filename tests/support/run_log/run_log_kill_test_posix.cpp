@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -59,11 +60,11 @@ TEST(RunLogKilled, DyingHalfwayThroughTheWriteLeavesThePreviousFile) {
   const pid_t child = fork();
   ASSERT_NE(child, -1);
   if (child == 0) {
-    const auto realWrite = CurrentRunLogOs().writeNewFile;
-    CurrentRunLogOs().writeNewFile = [realWrite](const std::string& p, const std::string& bytes) {
+    const auto realWrite = CurrentRunLogOs().files.writeNewFile;
+    CurrentRunLogOs().files.writeNewFile = [realWrite](const NativePath& p, std::string_view bytes) {
       realWrite(p, bytes.substr(0, bytes.size() / 2));
       raise(SIGKILL);
-      return true;
+      return 0u;
     };
     log.Add("three", 1);
     _exit(0);  // reached only if the save never wrote
@@ -71,10 +72,18 @@ TEST(RunLogKilled, DyingHalfwayThroughTheWriteLeavesThePreviousFile) {
   ASSERT_TRUE(EndedBySigkill(child));
   EXPECT_EQ(ReadWholeFile(path), before);
 
-  log.Add("four", 1);  // the next run of the save overwrites the leftover temporary file
+  // The dead writer's half file stays beside the log under a name of its own: the next save
+  // neither reuses it nor takes it for the log.
+  log.Add("four", 1);
   EXPECT_EQ(ReadWholeFile(path), std::string(kStamp) + "four\r\n" + kStamp + "two\r\n" + kStamp +
                                      "one\r\n");
-  EXPECT_EQ(folder.Names(), std::vector<std::string>{"Modulix.log"});
+  std::vector<std::string> names = folder.Names();
+  std::sort(names.begin(), names.end());
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_EQ(names[0], "Modulix.log");
+  EXPECT_TRUE(names[1].starts_with("Modulix.log.") && names[1].ends_with(".tmp")) << names[1];
+  const auto leftover = ReadWholeFile(folder.File(names[1]));
+  EXPECT_EQ(leftover->size(), (before->size() + std::string(kStamp).size() + 7) / 2);
 }
 
 TEST(RunLogKilled, KillingAWriterAtRandomMomentsAlwaysLeavesACompleteFile) {

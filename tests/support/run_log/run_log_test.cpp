@@ -20,7 +20,7 @@ class RunLogTest : public ::testing::Test {
     CurrentRunLogOs().localNow = [this] { return now; };
     CurrentRunLogOs().timeSeparator = [this] { return separator; };
   }
-  std::string LogPath() const { return folder.File(kLogName); }
+  NativePath LogPath() const { return folder.File(kLogName).native(); }
   std::optional<std::string> LogFile() const { return ReadWholeFile(LogPath()); }
 
   ScopedRunLogOs restoreOs;
@@ -29,11 +29,13 @@ class RunLogTest : public ::testing::Test {
   std::string separator = ":";
 };
 
+constexpr uint32_t kAccessDenied = 5;
+
 // Makes the n-th call (counting from 1) of a saving step fail without doing anything.
 template <typename Step>
 Step FailingOnCall(int failingCall, Step real, int& calls) {
-  return [=, &calls](const std::string& a, const std::string& b) {
-    return ++calls == failingCall ? false : real(a, b);
+  return [=, &calls](const NativePath& a, const auto& b) -> uint32_t {
+    return ++calls == failingCall ? kAccessDenied : real(a, b);
   };
 }
 }  // namespace
@@ -71,8 +73,8 @@ TEST_F(RunLogTest, TimeStampIsZeroPaddedAndUsesTheLocaleSeparator) {
 
 TEST_F(RunLogTest, LevelsAboveTwoAreErrorsAndLevelZeroOrBelowIsSkippedUnlessVerbose) {
   int saves = 0;
-  CurrentRunLogOs().writeNewFile = [&saves, real = CurrentRunLogOs().writeNewFile](
-                                       const std::string& path, const std::string& bytes) {
+  CurrentRunLogOs().files.writeNewFile = [&saves, real = CurrentRunLogOs().files.writeNewFile](
+                                             const NativePath& path, std::string_view bytes) {
     ++saves;
     return real(path, bytes);
   };
@@ -103,8 +105,8 @@ TEST_F(RunLogTest, LevelsAboveTwoAreErrorsAndLevelZeroOrBelowIsSkippedUnlessVerb
 TEST_F(RunLogTest, The10001stEntryDropsTheOldest) {
   // Writing 10000 growing files for real would take minutes: the first saves go nowhere.
   const RunLogOs platform = CurrentRunLogOs();
-  CurrentRunLogOs().writeNewFile = [](const std::string&, const std::string&) { return true; };
-  CurrentRunLogOs().moveOver = [](const std::string&, const std::string&) { return true; };
+  CurrentRunLogOs().files.writeNewFile = [](const NativePath&, std::string_view) { return 0u; };
+  CurrentRunLogOs().files.moveOver = [](const NativePath&, const NativePath&) { return 0u; };
   TRunLog log(LogPath(), false, kProgramLimit);
   for (int i = 1; i <= kProgramLimit; ++i) log.Add("entry " + std::to_string(i), 1);
   ASSERT_EQ(log.Lines().size(), 10000u);
@@ -156,18 +158,20 @@ TEST_F(RunLogTest, ANewRunReplacesThePreviousRunsFileOnItsFirstEntry) {
 }
 
 TEST_F(RunLogTest, AFailedWriteIsCaughtUpByTheNextAddInItsPlace) {
-  int writes = 0;
-  const auto realWrite = CurrentRunLogOs().writeNewFile;
-  // A full disk: the temporary file gets half of its content, then the write fails.
-  CurrentRunLogOs().writeNewFile = [&writes, realWrite](const std::string& path,
-                                                        const std::string& bytes) {
-    if (++writes != 2) return realWrite(path, bytes);
+  bool diskFull = false;
+  const auto realWrite = CurrentRunLogOs().files.writeNewFile;
+  // A full disk: each temporary file gets half of its content, then the write fails.
+  CurrentRunLogOs().files.writeNewFile = [&diskFull, realWrite](const NativePath& path,
+                                                                std::string_view bytes) {
+    if (!diskFull) return realWrite(path, bytes);
     realWrite(path, bytes.substr(0, bytes.size() / 2));
-    return false;
+    return kAccessDenied;
   };
   TRunLog log(LogPath(), false, kProgramLimit);
   log.Add("one", 1);
+  diskFull = true;
   log.Add("two", 1);
+  diskFull = false;
   EXPECT_EQ(LogFile(), "Info\t[24-05-17 10:31:05]\tone\r\n");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{kLogName});
   EXPECT_EQ(log.Lines().size(), 2u);
@@ -179,7 +183,7 @@ TEST_F(RunLogTest, AFailedWriteIsCaughtUpByTheNextAddInItsPlace) {
 
 TEST_F(RunLogTest, AFailedReplaceKeepsThePreviousFileAndRemovesTheTemporaryOne) {
   int moves = 0;
-  CurrentRunLogOs().moveOver = FailingOnCall(2, CurrentRunLogOs().moveOver, moves);
+  CurrentRunLogOs().files.moveOver = FailingOnCall(2, CurrentRunLogOs().files.moveOver, moves);
   TRunLog log(LogPath(), false, kProgramLimit);
   log.Add("one", 1);
   log.Add("two", 2);
@@ -203,9 +207,36 @@ TEST_F(RunLogTest, AFolderInTheLogsPlaceMakesTheReplaceFailUntilItIsGone) {
                        "Info\t[24-05-17 10:31:05]\tblocked\r\n");
 }
 
+TEST_F(RunLogTest, ABlockedTemporaryNameStopsNoSave) {
+  // Something in the way of what used to be the one temporary name: a folder, or a file that
+  // another program holds open.
+  std::filesystem::create_directory(std::filesystem::path(LogPath() + NativeText(".tmp")));
+  TRunLog log(LogPath(), false, kProgramLimit);
+  log.Add("one", 1);
+  EXPECT_EQ(LogFile(), "Info\t[24-05-17 10:31:05]\tone\r\n");
+
+  // Every save picks a fresh name, and a save whose name is taken tries another at once.
+  std::vector<NativePath> names;
+  CurrentRunLogOs().files.writeNewFile = [&names, real = CurrentRunLogOs().files.writeNewFile](
+                                             const NativePath& path, std::string_view bytes) {
+    names.push_back(path);
+    return names.size() == 1 ? kAccessDenied : real(path, bytes);
+  };
+  log.Add("two", 1);
+  log.Add("three", 1);
+  EXPECT_EQ(LogFile(), "Info\t[24-05-17 10:31:05]\tthree\r\n"
+                       "Info\t[24-05-17 10:31:05]\ttwo\r\n"
+                       "Info\t[24-05-17 10:31:05]\tone\r\n");
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_NE(names[0], names[1]);
+  EXPECT_NE(names[1], names[2]);
+  EXPECT_NE(names[0], names[2]);
+  EXPECT_EQ(folder.Names().size(), 2u);  // the log and the folder in the way, nothing else
+}
+
 TEST_F(RunLogTest, AMissingFolderIsNeverCreatedAndItsEntriesWaitInTheList) {
   const std::filesystem::path missing = folder.Path() / "missing";
-  const std::string path = (missing / kLogName).string();
+  const NativePath path = (missing / kLogName).native();
   TRunLog log(path, false, kProgramLimit);
   log.Add("one", 1);
   log.Add("two", 1);
@@ -229,7 +260,8 @@ TEST_F(RunLogTest, OpenLogFileAsksTheShellToOpenTheLogFile) {
   EXPECT_FALSE(log.OpenLogFile());  // the shell's answer, passed on
   SetShellOpenHook(nullptr);
   ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].target, LogPath());
+  EXPECT_EQ(requests[0].path, LogPath());  // as given: never converted to another code page
+  EXPECT_TRUE(requests[0].target.empty());
   EXPECT_TRUE(requests[0].viaShellExecuteEx);
   EXPECT_EQ(log.FileName(), LogPath());
   EXPECT_TRUE(log.Verbose());

@@ -44,7 +44,8 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return FPath; }
-  std::string File(const std::string& name) const { return (FPath / name).string(); }
+  // Converts to the file functions' own path type on either platform.
+  std::filesystem::path File(const std::string& name) const { return FPath / name; }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(FPath))
@@ -56,7 +57,7 @@ class TempFolder {
   std::filesystem::path FPath;
 };
 
-inline std::optional<std::string> ReadWholeFile(const std::string& path) {
+inline std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -62,7 +63,7 @@ class RunLogWin32Test : public ::testing::Test {
     CurrentRunLogOs().localNow = [] { return RunLogTime{2024, 5, 17, 10, 31, 5}; };
     CurrentRunLogOs().timeSeparator = [] { return std::string(":"); };
   }
-  std::string LogPath() const { return folder.File("Modulix.log"); }
+  NativePath LogPath() const { return folder.File("Modulix.log").native(); }
 
   ScopedRunLogOs restoreOs;
   TempFolder folder;
@@ -91,7 +92,7 @@ TEST_F(RunLogWin32Test, AnEntrySavedWhileAnotherProgramHoldsTheLogReachesItWithT
   TRunLog log(LogPath(), false, 10000);
   log.Add("one", 1);
   // An editor that opened the log without FILE_SHARE_DELETE: the log cannot be replaced.
-  Handle holder(CreateFileA(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  Handle holder(CreateFileW(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_NE(holder.Get(), INVALID_HANDLE_VALUE);
   log.Add("two", 1);
@@ -109,13 +110,25 @@ TEST_F(RunLogWin32Test, AReadOnlyLogIsLeftAloneUntilItCanBeWrittenAgain) {
   FixClock();
   TRunLog log(LogPath(), false, 10000);
   log.Add("one", 1);
-  ASSERT_TRUE(SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesW(LogPath().c_str(), FILE_ATTRIBUTE_READONLY));
   log.Add("two", 1);
   EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "one\r\n");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Modulix.log"});
 
-  ASSERT_TRUE(SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_NORMAL));
+  ASSERT_TRUE(SetFileAttributesW(LogPath().c_str(), FILE_ATTRIBUTE_NORMAL));
   log.Add("three", 1);
   EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "three\r\n" + kStampedAt +
                                           "two\r\n" + kStampedAt + "one\r\n");
+}
+
+TEST_F(RunLogWin32Test, AFolderNamedOutsideTheAnsiCodePageHoldsTheLog) {
+  FixClock();
+  const std::filesystem::path cyrillic = folder.Path() / L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439";
+  std::filesystem::create_directory(cyrillic);
+  const NativePath path = (cyrillic / "Modulix.log").native();
+  TRunLog log(path, false, 10000);
+  log.Add("one", 1);
+  log.Add("two", 1);
+  EXPECT_EQ(ReadWholeFile(path), std::string(kStampedAt) + "two\r\n" + kStampedAt + "one\r\n");
+  EXPECT_EQ(log.FileName(), path);
 }

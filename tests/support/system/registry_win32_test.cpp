@@ -57,7 +57,7 @@ class VendorRegistry : public ::testing::Test {
 }  // namespace
 
 TEST_F(VendorRegistry, WrittenValueReadsBackAndIsAString) {
-  WriteVendorValue("Modulix", "C:\\Program Files\\Modulix\\Modulix.exe");
+  WriteVendorValue("Modulix", L"C:\\Program Files\\Modulix\\Modulix.exe");
   EXPECT_EQ(ReadVendorValue("Modulix"), "C:\\Program Files\\Modulix\\Modulix.exe");
   char data[64] = {};
   DWORD size = sizeof(data);
@@ -65,13 +65,33 @@ TEST_F(VendorRegistry, WrittenValueReadsBackAndIsAString) {
   ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, base_.c_str(), "Modulix", RRF_RT_ANY, &type, data, &size),
             ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  WriteVendorValue("Empty", "");
+  WriteVendorValue("Empty", L"");
   EXPECT_EQ(ReadVendorValue("Empty"), "");
 }
 
+TEST_F(VendorRegistry, APathOutsideTheAnsiCodePageIsStoredAndReadBackExactly) {
+  const std::wstring path = L"C:\\Program Files\\\u0422\u0435\u0440\u0432\u0435\u0439\u043d\\Modulix.exe";
+  WriteVendorValue("Modulix", path);
+  wchar_t data[128] = {};
+  DWORD size = sizeof(data);
+  DWORD type = 0;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, std::wstring(base_.begin(), base_.end()).c_str(),
+                         L"Modulix", RRF_RT_ANY, &type, data, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(std::wstring(data), path);
+  EXPECT_EQ(ReadVendorPath("Modulix"), path);
+  EXPECT_EQ(ReadVendorPath("Velmet"), L"");  // missing
+  const DWORD number = 7;
+  Put(base_, "Number", REG_DWORD, &number, sizeof(number));
+  EXPECT_THROW(ReadVendorPath("Number"), RegistryError);
+  Put(base_, "Embedded", REG_SZ, "abc\0def", 8);  // stored by an ANSI writer, cut at its NUL
+  EXPECT_EQ(ReadVendorPath("Embedded"), L"abc");
+}
+
 TEST_F(VendorRegistry, SameNameTwiceKeepsOneValueWithTheLastData) {
-  WriteVendorValue("Modulix", "C:\\old\\Modulix.exe");
-  WriteVendorValue("Modulix", "D:\\new\\Modulix.exe");
+  WriteVendorValue("Modulix", L"C:\\old\\Modulix.exe");
+  WriteVendorValue("Modulix", L"D:\\new\\Modulix.exe");
   EXPECT_EQ(ReadVendorValue("Modulix"), "D:\\new\\Modulix.exe");
   EXPECT_EQ(ValueCount(base_), 1u);
 }

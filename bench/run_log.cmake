@@ -1,0 +1,1 @@
+modulix_add_bench(run_log_bench SOURCES run_log_bench.cpp LIBS modulix_run_log)
