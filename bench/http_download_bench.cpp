@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <sstream>
 #include <thread>
 
 #include "support/download/file_grabber.h"
@@ -55,11 +54,11 @@ void BM_HttpClientGet1KiB(benchmark::State& state) {
   for (auto _ : state) {
     THttpClient client;
     CustomizeHttpClient(client);
-    std::ostringstream body;
+    std::string body;
     client.SetURL(server.Url());
     client.SetRcvdStream(&body);
     client.Get();
-    if (body.str().size() != kFileBytes) state.SkipWithError("short body");
+    if (body.size() != kFileBytes) state.SkipWithError("short body");
   }
 }
 BENCHMARK(BM_HttpClientGet1KiB)->Unit(benchmark::kMicrosecond);

@@ -17,6 +17,15 @@ function(modulix_static_link target)
   endif()
 endfunction()
 
+# A program we ship: in release builds without symbols or debug information (the static C++
+# runtime brings its own), and without the functions nothing calls. Tests are left as they are,
+# so a failure under Wine still shows where it happened.
+function(modulix_shipped_program target)
+  if(NOT MSVC)
+    target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s> -Wl,--gc-sections)
+  endif()
+endfunction()
+
 # Sources named relative to the .cmake file that lists them: a module's build file sits in the
 # module's own folder, which need not be the folder of the CMakeLists.txt that includes it.
 function(modulix_resolve_sources out)

@@ -41,6 +41,12 @@ TEST_F(FormatByteSizeTest, EachLevelUsesThreeSignificantDigitsBelowAThousand) {
   EXPECT_EQ(FormatByteSize(3 * GiB + 123 * MiB), "3.12 GB");  // 3.1201... rounds to 3 digits
   EXPECT_EQ(FormatByteSize(100 * MiB + 512 * KiB), "100 MB");  // 100.5 at three digits
   EXPECT_EQ(FormatByteSize(1023 * KiB + 1023), "1023 KB");    // not yet a megabyte
+  EXPECT_EQ(FormatByteSize(1152), "1.12 KB");                  // 1.125: halves go to even
+  EXPECT_EQ(FormatByteSize(2432), "2.38 KB");                  // 2.375
+  EXPECT_EQ(FormatByteSize(10238), "10 KB");                   // 9.998 rounds into the tens
+  EXPECT_EQ(FormatByteSize(102380), "100 KB");                 // 99.98 rounds into the hundreds
+  EXPECT_EQ(FormatByteSize(10 * KiB + 5), "10 KB");            // 10.005: zeros after the point go
+  EXPECT_EQ(FormatByteSize(1034), "1.01 KB");                  // 1.0098: a zero inside stays
 }
 
 TEST_F(FormatByteSizeTest, FromAThousandTheWholePartIsShown) {

@@ -1,13 +1,24 @@
 #include "inventory/wmi/text_number.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Decimal digits, point, exponent and signs only: no hexadecimal, no "inf" or "nan".
+bool IsDecimalRealText(std::string_view text) {
+  for (const char c : text) {
+    if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-')) return false;
+  }
+  return true;
+}
 
 // from_chars takes no leading plus sign; a minus it handles itself.
 std::string_view SkipPlus(std::string_view text) {
@@ -32,12 +43,16 @@ std::optional<int64_t> ParseWholeInt64(std::string_view text) {
   return value;
 }
 
+// strtod rather than from_chars for reals: the library's float parser is a large part of the
+// Windows executable. The program never changes the C locale, so the point is always '.'.
 std::optional<double> ParseWholeReal(std::string_view text) {
   text = SkipPlus(TrimBlanks(text));
-  double value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
-  if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  if (text.empty() || !IsDecimalRealText(text) || text[0] == '+') return std::nullopt;
+  const std::string copy(text);  // strtod needs the terminating zero
+  char* end = nullptr;
+  errno = 0;
+  const double value = std::strtod(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size() || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

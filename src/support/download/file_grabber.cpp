@@ -48,7 +48,7 @@ void TFileGrabber::Download(const std::string& url, const NativePath& targetFile
   FTargetFile = targetFile;
   FClient.reset();
   FOnDone = std::move(onDone);
-  FBody.str("");
+  FBody.clear();
   FClient = std::make_unique<THttpClient>(owner);
   CustomizeHttpClient(*FClient);
   FClient->SetTimeout(kDownloadTimeoutSeconds);
@@ -91,7 +91,7 @@ void TFileGrabber::HttpRequestDone(THttpClient* sender, THttpRequestType, uint16
 void TFileGrabber::SaveBody() {
   const int32_t elapsed = int32_t(TickCount() - FStartTick);
   Log("File downloaded in " + std::to_string(elapsed) + "ms", kLevelInfo);
-  if (const uint32_t error = ReplaceFileContent(FTargetFile, FBody.str()))
+  if (const uint32_t error = ReplaceFileContent(FTargetFile, FBody))
     Log("File downloaded : Write error (" + std::to_string(error) + ")", kLevelError);
 }
 

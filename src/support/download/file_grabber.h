@@ -23,7 +23,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "support/download/file_grabber_settings.h"
@@ -62,7 +61,7 @@ class TFileGrabber {
   std::string FURL;
   NativePath FTargetFile;
   std::function<void(TFileGrabber*)> FOnDone;
-  std::ostringstream FBody;
+  std::string FBody;
   std::unique_ptr<THttpClient> FClient;
   TSettingsReader FSettingsReader;
   THttpPump FPump;

@@ -125,7 +125,7 @@ void THttpClient::Deliver() {
   FLastUrl = result.Url;
   FErrorText = result.ErrorText;
   const std::string& body = pending->Run->Body();
-  if (FRcvdStream) FRcvdStream->write(body.data(), std::streamsize(body.size()));
+  if (FRcvdStream) FRcvdStream->append(body);
   const THttpRequestDone onDone = FOnRequestDone;  // the handler may destroy this client
   if (onDone) onDone(this, THttpRequestType::Get, result.ErrorCode);
 }

@@ -11,12 +11,11 @@
 //
 // Destroying the client (or calling Abort) from a message handler that runs while Get waits is
 // allowed: the exchange ends at once; after destruction no event is raised and nothing of the
-// client is touched again. The receive stream must outlive the client's exchange or the client.
+// client is touched again. The receive buffer must outlive the client's exchange or the client.
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "support/download/http_errors.h"
@@ -60,8 +59,10 @@ class THttpClient {
   const std::string& ProxyUsername() const { return FProxyUsername; }
   void SetProxyPassword(const std::string& password) { FProxyPassword = password; }
   const std::string& ProxyPassword() const { return FProxyPassword; }
-  void SetRcvdStream(std::ostream* stream) { FRcvdStream = stream; }  // the final answer's body
-  std::ostream* RcvdStream() const { return FRcvdStream; }
+  // The final answer's body is appended to this buffer (a string, not a stream: streams would
+  // bring the C++ locale machinery into the program).
+  void SetRcvdStream(std::string* body) { FRcvdStream = body; }
+  std::string* RcvdStream() const { return FRcvdStream; }
   void SetOnRequestDone(THttpRequestDone handler) { FOnRequestDone = std::move(handler); }
   // What runs between socket waits; PumpThreadMessages unless replaced (tests).
   void SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
@@ -99,7 +100,7 @@ class THttpClient {
   std::string FProxyPort;
   std::string FProxyUsername;
   std::string FProxyPassword;
-  std::ostream* FRcvdStream = nullptr;
+  std::string* FRcvdStream = nullptr;
   THttpRequestDone FOnRequestDone;
   THttpPump FPump;
   std::unique_ptr<THttpDoneNotice> FNotice;  // made by the first Get, on its thread

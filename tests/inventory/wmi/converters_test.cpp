@@ -71,6 +71,11 @@ TEST(Converters, BooleansAndReals) {
   EXPECT_DOUBLE_EQ(ValueToDouble(PropertyValue("2.5")), 2.5);
   EXPECT_DOUBLE_EQ(ValueToDouble(PropertyValue(int64_t{1} << 33)), 8589934592.0);
   EXPECT_THROW(ValueToDouble(PropertyValue("2,5")), ConversionError);
+  // Real texts: decimal only, whole text, in range.
+  EXPECT_DOUBLE_EQ(ValueToDouble(PropertyValue(" +1.25e3 ")), 1250.0);
+  EXPECT_DOUBLE_EQ(ValueToDouble(PropertyValue("-.5")), -0.5);
+  for (const char* bad : {"0x10", "inf", "nan", "1e", "1e999", "1e-999", "+-1", "1.5.2", "."})
+    EXPECT_THROW(ValueToDouble(PropertyValue(bad)), ConversionError) << bad;
 }
 
 TEST(Converters, CimDateTimeText) {

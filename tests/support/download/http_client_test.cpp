@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "http_test_server.h"
@@ -33,7 +32,7 @@ class HttpClientTest : public ::testing::Test {
   // Runs one GET; the error code of its (single) request-done event.
   uint16_t Get(const std::string& url) {
     FClient.SetURL(url);
-    FBody.str("");
+    FBody.clear();
     FDoneCodes.clear();
     FRaised.reset();
     try {
@@ -51,7 +50,7 @@ class HttpClientTest : public ::testing::Test {
   }
 
   THttpClient FClient;
-  std::ostringstream FBody;
+  std::string FBody;
   std::vector<uint16_t> FDoneCodes;
   std::optional<EHttpError> FRaised;
 };
@@ -71,7 +70,7 @@ TEST_F(HttpClientTest, SendsExactlyTheProgramsRequestAndReadsTheAnswer) {
   ASSERT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(server.Requests()[0],
             ExpectedRequest("/modulix/modulix.ini", "127.0.0.1:" + std::to_string(server.Port())));
-  EXPECT_EQ(FBody.str(), "hello");
+  EXPECT_EQ(FBody, "hello");
   EXPECT_EQ(FClient.StatusCode(), 200);
   EXPECT_FALSE(FRaised);
 }
@@ -81,7 +80,7 @@ TEST_F(HttpClientTest, ThroughAProxySendsTheAbsoluteAddressToTheProxy) {
   FClient.SetProxy("127.0.0.1");
   FClient.SetProxyPort(std::to_string(proxy.Port()));
   EXPECT_EQ(Get("http://www.tervane.example/modulix/modulix.ini"), 0);
-  EXPECT_EQ(FBody.str(), "via proxy");
+  EXPECT_EQ(FBody, "via proxy");
 
   // A port written in the host value wins over the port setting.
   FClient.SetProxy("127.0.0.1:" + std::to_string(proxy.Port()));
@@ -108,11 +107,11 @@ TEST_F(HttpClientTest, ReadsLengthChunkedAndCloseDelimitedBodies) {
     connection.WaitForClose();
   });
   EXPECT_EQ(Get(server.Url("/length")), 0);
-  EXPECT_EQ(FBody.str(), "by length");
+  EXPECT_EQ(FBody, "by length");
   EXPECT_EQ(Get(server.Url("/chunked")), 0);
-  EXPECT_EQ(FBody.str(), "by chunks!");
+  EXPECT_EQ(FBody, "by chunks!");
   EXPECT_EQ(Get(server.Url("/close")), 0);
-  EXPECT_EQ(FBody.str(), "until the end");
+  EXPECT_EQ(FBody, "until the end");
 }
 
 TEST_F(HttpClientTest, ErrorStatusesCompleteTheExchangeButGetRaisesForThemExcept401And407) {
@@ -124,7 +123,7 @@ TEST_F(HttpClientTest, ErrorStatusesCompleteTheExchangeButGetRaisesForThemExcept
   });
   EXPECT_EQ(Get(server.Url("/404")), 0);
   EXPECT_EQ(FClient.StatusCode(), 404);
-  EXPECT_EQ(FBody.str(), "<html>404</html>");
+  EXPECT_EQ(FBody, "<html>404</html>");
   ASSERT_TRUE(FRaised);
   EXPECT_EQ(FRaised->StatusCode(), 404);
   EXPECT_EQ(Get(server.Url("/500")), 0);
@@ -152,7 +151,7 @@ TEST_F(HttpClientTest, FollowsFiveRedirectionsAndEndsWithTheSixth) {
     }
   });
   EXPECT_EQ(Get(server.Url("/hop/1/5")), 0);
-  EXPECT_EQ(FBody.str(), "arrived");
+  EXPECT_EQ(FBody, "arrived");
   EXPECT_EQ(FClient.StatusCode(), 200);
   EXPECT_EQ(server.Requests().size(), 6u);
   EXPECT_EQ(FClient.LastUrl(), server.Url("/end"));
@@ -160,7 +159,7 @@ TEST_F(HttpClientTest, FollowsFiveRedirectionsAndEndsWithTheSixth) {
 
   EXPECT_EQ(Get(server.Url("/hop/1/6")), 0);
   EXPECT_EQ(FClient.StatusCode(), 302);
-  EXPECT_EQ(FBody.str(), "moved");
+  EXPECT_EQ(FBody, "moved");
   EXPECT_EQ(server.Requests().size(), 12u);
 }
 
@@ -271,7 +270,7 @@ TEST_F(HttpClientTest, BrokenServersEndTheExchangeWithAnError) {
   EXPECT_EQ(Get(server.Url("/garbled")), kHttpErrorNoStatusLine);
   EXPECT_EQ(Get(server.Url("/bad-chunk")), kHttpErrorAborted);
   EXPECT_EQ(Get(server.Url("/endless")), kHttpErrorAborted);
-  EXPECT_LE(FBody.str().size(), kHttpMaxBodyBytes);
+  EXPECT_LE(FBody.size(), kHttpMaxBodyBytes);
   EXPECT_TRUE(FRaised);
 }
 
@@ -285,7 +284,7 @@ TEST_F(HttpClientTest, RetriesOnANewConnectionWhenTheServerDroppedTheIdleOne) {
       connection.Send(Answer("200 OK", "second"));
   });
   EXPECT_EQ(Get(server.Url("/first")), 0);
-  EXPECT_EQ(FBody.str(), "second");
+  EXPECT_EQ(FBody, "second");
   EXPECT_EQ(server.Connections(), 2);
 }
 

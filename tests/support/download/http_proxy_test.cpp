@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "http_test_hex.h"
 #include "http_test_server.h"
@@ -101,7 +100,7 @@ struct TOutcome {
 
 TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std::string& password) {
   THttpClient client;
-  std::ostringstream body;
+  std::string body;
   TOutcome outcome;
   client.SetURL("http://site.example/file.ini");
   client.SetProxy("127.0.0.1");
@@ -116,7 +115,7 @@ TOutcome GetThrough(const TTestServer& proxy, const std::string& user, const std
     outcome.Raised = error.what();
   }
   outcome.Status = client.StatusCode();
-  outcome.Body = body.str();
+  outcome.Body = body;
   return outcome;
 }
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "http_test_server.h"
@@ -54,14 +53,14 @@ TEST(HttpWin32Test, TimersAndWindowMessagesRunWhileGetWaits) {
   PostMessageW(window, kPokeMessage, 0, 0);
 
   THttpClient client;
-  std::ostringstream body;
+  std::string body;
   client.SetURL(server.Url("/"));
   client.SetRcvdStream(&body);
   client.Get();
   KillTimer(nullptr, timer);
   DestroyWindow(window);
 
-  EXPECT_EQ(body.str(), "late");
+  EXPECT_EQ(body, "late");
   EXPECT_GE(gTicks, 3);
   EXPECT_EQ(gPokes, 1);
 }
