@@ -202,7 +202,7 @@ TEST_F(HttpClientTest, TheDeadlineEndsAnExchangeThatKeepsTricklingLikeATimeout) 
   FClient.SetTimeout(1);
   FClient.SetDeadline(std::chrono::milliseconds(300));
   EXPECT_EQ(Get(server.Url("/drip")), kHttpErrorTimeout);
-  EXPECT_LT(FBody.str().size(), 40u);
+  EXPECT_LT(FBody.size(), 40u);
   ASSERT_TRUE(FRaised);
   EXPECT_EQ(FRaised->ErrorCode(), kHttpErrorTimeout);
 
@@ -224,7 +224,7 @@ TEST_F(HttpClientTest, UrgentDataIsReadAsPlainBytesAndTheExchangeGoesOn) {
   });
   FClient.SetTimeout(2);
   EXPECT_EQ(Get(server.Url("/")), 0);
-  EXPECT_EQ(FBody.str(), "abcde");
+  EXPECT_EQ(FBody, "abcde");
 }
 
 TEST_F(HttpClientTest, ARedirectionAddressWithALineBreakOrNulIsNotFollowed) {
