@@ -109,23 +109,26 @@ void JsonWriter::Null() {
 
 void JsonWriter::Escaped(std::string_view utf8) {
   out_ += '"';
-  size_t plain = 0;  // start of the bytes not yet copied
-  for (size_t i = 0; i < utf8.size(); ++i) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    const bool c1 = b == kUtf8C1Lead && i + 1 < utf8.size() &&
-                    (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0x80;
+  const auto* begin = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = begin + utf8.size();
+  const auto* plain = begin;  // start of the bytes not yet copied
+  for (const auto* p = begin; p < end; ++p) {
+    const unsigned char b = *p;
+    // Most bytes are letters and digits past the backslash: one range check passes them.
+    if (b > '\\' && b < kDelete) continue;
+    const bool c1 = b == kUtf8C1Lead && p + 1 < end && (p[1] & 0xE0) == 0x80;
     if (b >= 0x20 && b != '"' && b != '\\' && b != kDelete && !c1) continue;
-    out_.append(utf8.substr(plain, i - plain));
+    out_.append(reinterpret_cast<const char*>(plain), static_cast<size_t>(p - plain));
     if (c1) {
-      AppendUnicodeEscape(out_, static_cast<unsigned char>(utf8[++i]));
+      AppendUnicodeEscape(out_, *++p);
     } else if (char e = ShortEscape(b)) {
       out_ += '\\';
       out_ += e;
     } else {
       AppendUnicodeEscape(out_, b);
     }
-    plain = i + 1;
+    plain = p + 1;
   }
-  out_.append(utf8.substr(plain));
+  out_.append(reinterpret_cast<const char*>(plain), static_cast<size_t>(end - plain));
   out_ += '"';
 }
