@@ -44,7 +44,7 @@ bool IsSoldered(std::optional<int64_t> smbiosFormFactor, std::optional<int64_t> 
 }
 
 ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory& modules) {
-  auto prop = [&](const std::string& name) { return modules.PropertyValueAt(name, facts.index); };
+  auto prop = [&](std::string_view name) { return modules.PropertyValueAt(name, facts.index); };
   ModuleReport m;
   m.index = facts.index;
   m.panel = facts.rows;

@@ -81,11 +81,11 @@ int32_t TWmiClass::IndexOfValue(const std::string& PropertyName,
   return -1;
 }
 
-::PropertyValue TWmiClass::PropertyValue(const std::string& Name) const {
+::PropertyValue TWmiClass::PropertyValue(std::string_view Name) const {
   return PropertyValueAt(Name, FCurrentIndex);
 }
 
-::PropertyValue TWmiClass::PropertyValueAt(const std::string& Name, int32_t Index) const {
+::PropertyValue TWmiClass::PropertyValueAt(std::string_view Name, int32_t Index) const {
   const int32_t at = NameIndex(Name);
   if (at < 0 || Index < 0 || Index >= static_cast<int32_t>(FRows.size())) {
     return ::PropertyValue::Null();
@@ -96,7 +96,7 @@ int32_t TWmiClass::IndexOfValue(const std::string& PropertyName,
 
 // A reader asks for its fields in a fixed order that mostly follows the order WMI enumerates
 // them in, so the search starts after the last name found and usually hits within a step or two.
-int32_t TWmiClass::NameIndex(const std::string& Name) const {
+int32_t TWmiClass::NameIndex(std::string_view Name) const {
   const size_t count = FPropertyNames.size();
   size_t at = FNextName < count ? FNextName : 0;
   for (size_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
