@@ -10,6 +10,18 @@ constexpr int kIndentWidth = 2;
 constexpr unsigned char kUtf8C1Lead = 0xC2;  // U+0080 to U+009F are C2 80 to C2 9F
 constexpr unsigned char kDelete = 0x7F;
 
+// Bytes the escaping loop must look at: C0 controls, quote, backslash, DEL, and the lead byte
+// of U+0080 to U+00FF (whose C1 part is escaped). Everything else is copied as it is.
+struct AttentionTable {
+  bool byte[256] = {};
+  constexpr AttentionTable() {
+    for (int b = 0; b < 0x20; ++b) byte[b] = true;
+    byte[static_cast<unsigned char>('"')] = byte[static_cast<unsigned char>('\\')] = true;
+    byte[kDelete] = byte[kUtf8C1Lead] = true;
+  }
+};
+constexpr AttentionTable kAttention;
+
 char ShortEscape(unsigned char b) {
   switch (b) {
     case '"': return '"';
@@ -114,8 +126,7 @@ void JsonWriter::Escaped(std::string_view utf8) {
   const auto* plain = begin;  // start of the bytes not yet copied
   for (const auto* p = begin; p < end; ++p) {
     const unsigned char b = *p;
-    // Most bytes are letters and digits past the backslash: one range check passes them.
-    if (b > '\\' && b < kDelete) continue;
+    if (!kAttention.byte[b]) continue;
     const bool c1 = b == kUtf8C1Lead && p + 1 < end && (p[1] & 0xE0) == 0x80;
     if (b >= 0x20 && b != '"' && b != '\\' && b != kDelete && !c1) continue;
     out_.append(reinterpret_cast<const char*>(plain), static_cast<size_t>(p - plain));

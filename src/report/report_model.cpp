@@ -44,7 +44,9 @@ bool IsSoldered(std::optional<int64_t> smbiosFormFactor, std::optional<int64_t> 
 }
 
 ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory& modules) {
-  auto prop = [&](std::string_view name) { return modules.PropertyValueAt(name, facts.index); };
+  auto prop = [&](std::string_view name) -> const PropertyValue& {
+    return modules.PropertyValueRefAt(name, facts.index);
+  };
   ModuleReport m;
   m.index = facts.index;
   m.panel = facts.rows;
@@ -79,9 +81,9 @@ ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory&
 std::vector<std::optional<int64_t>> SystemArrayCorrections(const TWin32_PhysicalMemoryArray& arrays) {
   std::vector<std::optional<int64_t>> corrections;
   for (int32_t i = 0; i < arrays.Count(); ++i) {
-    std::optional<int64_t> use = NumberOf(arrays.PropertyValueAt("Use", i));
+    std::optional<int64_t> use = NumberOf(arrays.PropertyValueRefAt("Use", i));
     if (use && *use != kUseSystemMemory) continue;
-    corrections.push_back(NumberOf(arrays.PropertyValueAt("MemoryErrorCorrection", i)));
+    corrections.push_back(NumberOf(arrays.PropertyValueRefAt("MemoryErrorCorrection", i)));
   }
   return corrections;
 }

@@ -82,16 +82,23 @@ int32_t TWmiClass::IndexOfValue(const std::string& PropertyName,
 }
 
 ::PropertyValue TWmiClass::PropertyValue(std::string_view Name) const {
-  return PropertyValueAt(Name, FCurrentIndex);
+  return PropertyValueRefAt(Name, FCurrentIndex);
 }
 
 ::PropertyValue TWmiClass::PropertyValueAt(std::string_view Name, int32_t Index) const {
+  return PropertyValueRefAt(Name, Index);
+}
+
+const ::PropertyValue& TWmiClass::PropertyValueRef(std::string_view Name) const {
+  return PropertyValueRefAt(Name, FCurrentIndex);
+}
+
+const ::PropertyValue& TWmiClass::PropertyValueRefAt(std::string_view Name, int32_t Index) const {
+  static const ::PropertyValue kNull = ::PropertyValue::Null();
   const int32_t at = NameIndex(Name);
-  if (at < 0 || Index < 0 || Index >= static_cast<int32_t>(FRows.size())) {
-    return ::PropertyValue::Null();
-  }
+  if (at < 0 || Index < 0 || Index >= static_cast<int32_t>(FRows.size())) return kNull;
   const std::vector<::PropertyValue>& values = FRows[Index].Values;
-  return static_cast<size_t>(at) < values.size() ? values[at] : ::PropertyValue::Null();
+  return static_cast<size_t>(at) < values.size() ? values[at] : kNull;
 }
 
 // A reader asks for its fields in a fixed order that mostly follows the order WMI enumerates

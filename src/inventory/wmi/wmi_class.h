@@ -45,6 +45,9 @@ class TWmiClass {
   // of the class (letter case ignored), or an index with no instance, reads as null.
   ::PropertyValue PropertyValue(std::string_view Name) const;
   ::PropertyValue PropertyValueAt(std::string_view Name, int32_t Index) const;
+  // The same without a copy: valid while the row is; a null for a name or row not there.
+  const ::PropertyValue& PropertyValueRef(std::string_view Name) const;
+  const ::PropertyValue& PropertyValueRefAt(std::string_view Name, int32_t Index) const;
   // Drops every cached instance; the property names stay.
   void ClearRows();
 
