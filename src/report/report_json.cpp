@@ -1,16 +1,19 @@
 #include "report/report_json.h"
 
-#include <nlohmann/json.hpp>
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "report/report_facts.h"
+#include "report/report_json_writer.h"
 #include "report/report_text.h"
 #include "inventory/wmi/converters.h"
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-constexpr int kJsonIndent = 2;
+// The report is written straight into its text, without a document tree first: the command
+// runs on many machines and the tree cost more than everything else it does.
 
 // Raw properties holding numbers; WMI delivers 64-bit ones as decimal text.
 bool IsNumericProperty(const std::string& name) {
@@ -18,126 +21,188 @@ bool IsNumericProperty(const std::string& name) {
          name == "Speed" || name == "ConfiguredClockSpeed" || name == "FormFactor";
 }
 
-Json Text(const std::string& bytes) { return ToUtf8(bytes); }
-
-template <typename T>
-Json OrNull(const std::optional<T>& v) {
-  return v ? Json(*v) : Json(nullptr);
+void TextOrNull(JsonWriter& w, const std::string& bytes) {
+  bytes.empty() ? w.Null() : w.String(ToUtf8(bytes));
 }
 
-Json RawValue(const std::string& name, const PropertyValue& v) {
-  if (v.IsNull() || v.IsEmpty()) return nullptr;
-  if (v.Kind() == ValueKind::Boolean) return v.AsBoolean();
-  if (v.Kind() == ValueKind::Real) return v.AsReal();
+void RawValue(JsonWriter& w, const std::string& name, const PropertyValue& v) {
+  if (v.IsNull() || v.IsEmpty()) return w.Null();
+  if (v.Kind() == ValueKind::Boolean) return w.Bool(v.AsBoolean());
+  if (v.Kind() == ValueKind::Real) return w.Real(v.AsReal());
   if (IsNumericProperty(name) || v.Kind() == ValueKind::Int32 || v.Kind() == ValueKind::Int64) {
     try {
-      return ValueToInt64(v);
+      return w.Int(ValueToInt64(v));
     } catch (const std::exception&) {
       // not a number after all: show the text
     }
   }
+  std::string text;
   try {
-    return Text(v.AsText());
+    text = ToUtf8(v.AsText());
   } catch (const std::exception&) {
-    return nullptr;
+    return w.Null();
   }
+  w.String(text);
 }
 
-Json Module(const ModuleReport& m) {
-  Json panel = Json::object();
-  for (const auto& [label, value] : m.panel) panel[label] = Text(value);
-  Json raw = Json::object();
-  for (const auto& [name, value] : m.raw) raw[name] = RawValue(name, value);
-  Json extra = Json::object();
-  extra["exactCapacity"] = m.capacityBytes ? Json(ExactSizeText(*m.capacityBytes)) : Json(nullptr);
-  extra["configuredSpeedMTs"] = OrNull(m.configuredSpeed);
-  extra["formFactor"] = m.formFactor.empty() ? Json(nullptr) : Json(m.formFactor);
-  extra["dataWidth"] = OrNull(m.dataWidth);
-  extra["totalWidth"] = OrNull(m.totalWidth);
-  extra["ecc"] = m.dataWidth && m.totalWidth && *m.totalWidth > *m.dataWidth;
-  extra["voltageMillivolts"] = OrNull(m.voltageMillivolts);
-  extra["soldered"] = m.soldered;
-  return Json{{"index", m.index}, {"panel", panel}, {"raw", raw}, {"extra", extra}};
-}
-
-Json Upgrade(const UpgradeSummary& u) {
-  Json j = Json::object();
-  j["soldered"] = u.soldered;
-  j["freeSlots"] = u.freeSlots;
-  j["addableBytes"] = OrNull(u.addableBytes);
-  j["perFreeSlotBytes"] = OrNull(u.perFreeSlotBytes);
-  j["type"] = u.type.empty() ? Json(nullptr) : Text(u.type);
-  j["formFactor"] = u.formFactor.empty() ? Json(nullptr) : Json(u.formFactor);
-  j["minimumSpeedMTs"] = OrNull(u.speed);
-  return j;
-}
-
-Json Insights(const ReportInsights& in) {
-  Json speed = Json::object();
-  speed["ratedMTs"] = OrNull(in.speed.ratedMTs);
-  speed["configuredMTs"] = OrNull(in.speed.configuredMTs);
-  speed["belowRated"] = in.speed.belowRated;
-  Json channels = nullptr;
-  if (in.channels) {
-    channels = Json::object();
-    for (const auto& [name, modules] : *in.channels) channels[Text(name).get<std::string>()] = modules;
+void Module(JsonWriter& w, const ModuleReport& m) {
+  w.BeginObject();
+  w.Key("index");
+  w.Int(m.index);
+  w.Key("panel");
+  w.BeginObject();
+  for (const auto& [label, value] : m.panel) {
+    w.Key(label);
+    w.String(ToUtf8(value));
   }
-  Json j = Json::object();
-  j["speed"] = std::move(speed);
-  j["channels"] = std::move(channels);
-  j["differ"] = in.differ;
-  j["ecc"] = OrNull(in.ecc);
-  return j;
+  w.EndObject();
+  w.Key("raw");
+  w.BeginObject();
+  for (const auto& [name, value] : m.raw) {
+    w.Key(name);
+    RawValue(w, name, value);
+  }
+  w.EndObject();
+  w.Key("extra");
+  w.BeginObject();
+  w.Key("exactCapacity");
+  m.capacityBytes ? w.String(ExactSizeText(*m.capacityBytes)) : w.Null();
+  w.Key("configuredSpeedMTs");
+  w.IntOrNull(m.configuredSpeed);
+  w.Key("formFactor");
+  m.formFactor.empty() ? w.Null() : w.String(m.formFactor);
+  w.Key("dataWidth");
+  w.IntOrNull(m.dataWidth);
+  w.Key("totalWidth");
+  w.IntOrNull(m.totalWidth);
+  w.Key("ecc");
+  w.Bool(m.dataWidth && m.totalWidth && *m.totalWidth > *m.dataWidth);
+  w.Key("voltageMillivolts");
+  w.IntOrNull(m.voltageMillivolts);
+  w.Key("soldered");
+  w.Bool(m.soldered);
+  w.EndObject();
+  w.EndObject();
 }
 
-// The writer leaves DEL and the C1 controls (U+0080 to U+009F) as they are, which JSON allows
-// but a terminal obeys: they go out escaped, so the value stays exact and the output harmless.
-std::string EscapeControls(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  static const char kHex[] = "0123456789abcdef";
-  for (size_t i = 0; i < text.size(); ++i) {
-    auto b = static_cast<unsigned char>(text[i]);
-    unsigned code = 0;
-    if (b == 0x7F) {
-      code = b;
-    } else if (b == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
-      code = static_cast<unsigned char>(text[++i]);
+void Upgrade(JsonWriter& w, const UpgradeSummary& u) {
+  w.BeginObject();
+  w.Key("soldered");
+  w.Bool(u.soldered);
+  w.Key("freeSlots");
+  w.UInt(u.freeSlots);
+  w.Key("addableBytes");
+  w.IntOrNull(u.addableBytes);
+  w.Key("perFreeSlotBytes");
+  w.IntOrNull(u.perFreeSlotBytes);
+  w.Key("type");
+  TextOrNull(w, u.type);
+  w.Key("formFactor");
+  u.formFactor.empty() ? w.Null() : w.String(u.formFactor);
+  w.Key("minimumSpeedMTs");
+  w.IntOrNull(u.speed);
+  w.EndObject();
+}
+
+// Two channel names can read the same once made UTF-8 (a Latin-1 byte and its UTF-8 form):
+// one member then, where the first stood, holding the last one's modules.
+std::vector<std::pair<std::string, const std::vector<int>*>> ChannelMembers(
+    const std::map<std::string, std::vector<int>>& channels) {
+  std::vector<std::pair<std::string, const std::vector<int>*>> members;
+  for (const auto& [name, modules] : channels) {
+    std::string key = ToUtf8(name);
+    auto same = std::find_if(members.begin(), members.end(), [&](const auto& m) { return m.first == key; });
+    if (same != members.end()) {
+      same->second = &modules;
     } else {
-      out += text[i];
-      continue;
+      members.emplace_back(std::move(key), &modules);
     }
-    out += "\\u00";
-    out += kHex[code >> 4];
-    out += kHex[code & 0xF];
   }
-  return out;
+  return members;
 }
 
-Json EmptySlots(const std::optional<std::vector<std::string>>& names) {
-  if (!names) return nullptr;
-  Json list = Json::array();
-  for (const std::string& name : *names) list.push_back(Text(name));
-  return list;
+void Channels(JsonWriter& w, const std::optional<std::map<std::string, std::vector<int>>>& channels) {
+  if (!channels) return w.Null();
+  w.BeginObject();
+  for (const auto& [name, modules] : ChannelMembers(*channels)) {
+    w.Key(name);
+    w.BeginArray();
+    for (int index : *modules) w.Int(index);
+    w.EndArray();
+  }
+  w.EndObject();
 }
+
+void Insights(JsonWriter& w, const ReportInsights& in) {
+  w.BeginObject();
+  w.Key("speed");
+  w.BeginObject();
+  w.Key("ratedMTs");
+  w.IntOrNull(in.speed.ratedMTs);
+  w.Key("configuredMTs");
+  w.IntOrNull(in.speed.configuredMTs);
+  w.Key("belowRated");
+  w.Bool(in.speed.belowRated);
+  w.EndObject();
+  w.Key("channels");
+  Channels(w, in.channels);
+  w.Key("differ");
+  w.BeginArray();
+  for (const std::string& what : in.differ) w.String(what);
+  w.EndArray();
+  w.Key("ecc");
+  in.ecc ? w.Bool(*in.ecc) : w.Null();
+  w.EndObject();
+}
+
+void EmptySlots(JsonWriter& w, const std::optional<std::vector<std::string>>& names) {
+  if (!names) return w.Null();
+  w.BeginArray();
+  for (const std::string& name : *names) w.String(ToUtf8(name));
+  w.EndArray();
+}
+
+// Enough for a 16-slot server without growing the string on the way.
+constexpr size_t kBytesPerModule = 1024;
+constexpr size_t kBytesBesideModules = 2048;
 
 }  // namespace
 
 std::string FormatJsonReport(const MemoryReport& r) {
-  Json j = Json::object();
-  j["source"] = r.source;
-  j["slots"] = r.slots;
-  j["maximumMemoryGB"] = r.maximumGB;
-  j["currentMemoryGB"] = r.currentGB;
-  j["installedBytes"] = r.installedBytes;
-  j["labels"] = Json{{"slots", Text(r.slotsLabel)},
-                     {"maximumMemory", Text(r.maxmemLabel)},
-                     {"currentMemory", Text(r.curmemLabel)}};
-  Json modules = Json::array();
-  for (const ModuleReport& m : r.modules) modules.push_back(Module(m));
-  j["modules"] = std::move(modules);
-  j["emptySlots"] = EmptySlots(r.emptySlots);
-  j["upgrade"] = Upgrade(r.upgrade);
-  j["insights"] = Insights(r.insights);
-  return EscapeControls(j.dump(kJsonIndent)) + "\n";
+  std::string out;
+  out.reserve(kBytesBesideModules + kBytesPerModule * r.modules.size());
+  JsonWriter w(out);
+  w.BeginObject();
+  w.Key("source");
+  w.String(r.source);
+  w.Key("slots");
+  w.UInt(r.slots);
+  w.Key("maximumMemoryGB");
+  w.UInt(r.maximumGB);
+  w.Key("currentMemoryGB");
+  w.Int(r.currentGB);
+  w.Key("installedBytes");
+  w.Int(r.installedBytes);
+  w.Key("labels");
+  w.BeginObject();
+  w.Key("slots");
+  w.String(ToUtf8(r.slotsLabel));
+  w.Key("maximumMemory");
+  w.String(ToUtf8(r.maxmemLabel));
+  w.Key("currentMemory");
+  w.String(ToUtf8(r.curmemLabel));
+  w.EndObject();
+  w.Key("modules");
+  w.BeginArray();
+  for (const ModuleReport& m : r.modules) Module(w, m);
+  w.EndArray();
+  w.Key("emptySlots");
+  EmptySlots(w, r.emptySlots);
+  w.Key("upgrade");
+  Upgrade(w, r.upgrade);
+  w.Key("insights");
+  Insights(w, r.insights);
+  w.EndObject();
+  out += '\n';
+  return out;
 }

@@ -1,5 +1,8 @@
 #include "report/report_model.h"
 
+#include <stdexcept>
+#include <string_view>
+
 #include "report/report_names.h"
 #include "inventory/wmi/converters.h"
 
@@ -41,26 +44,36 @@ bool IsSoldered(std::optional<int64_t> smbiosFormFactor, std::optional<int64_t> 
 }
 
 ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory& modules) {
-  auto prop = [&](const char* name) { return modules.PropertyValueAt(name, facts.index); };
+  auto prop = [&](std::string_view name) -> const PropertyValue& {
+    return modules.PropertyValueRefAt(name, facts.index);
+  };
   ModuleReport m;
   m.index = facts.index;
   m.panel = facts.rows;
-  for (const std::string& name : kReportRawProperties) m.raw.emplace_back(name, prop(name.c_str()));
-  m.capacityBytes = NumberOf(prop("Capacity"));
-  m.speed = Positive(NumberOf(prop("Speed")));
-  m.configuredSpeed = Positive(NumberOf(prop("ConfiguredClockSpeed")));
+  m.raw.reserve(kReportRawProperties.size());
+  for (const std::string& name : kReportRawProperties) m.raw.emplace_back(name, prop(name));
+  // The raw properties were just read: take them from there rather than from the class again.
+  auto raw = [&](std::string_view name) -> const PropertyValue& {
+    for (const auto& [held, value] : m.raw) {
+      if (held == name) return value;
+    }
+    throw std::logic_error("not a raw report property");
+  };
+  m.capacityBytes = NumberOf(raw("Capacity"));
+  m.speed = Positive(NumberOf(raw("Speed")));
+  m.configuredSpeed = Positive(NumberOf(raw("ConfiguredClockSpeed")));
   std::optional<int64_t> smbiosFormFactor = NumberOf(prop("SMBIOSFormFactor"));
-  m.formFactor = FormFactorName(smbiosFormFactor, NumberOf(prop("FormFactor")));
+  m.formFactor = FormFactorName(smbiosFormFactor, NumberOf(raw("FormFactor")));
   m.dataWidth = Positive(NumberOf(prop("DataWidth")));
   m.totalWidth = Positive(NumberOf(prop("TotalWidth")));
   m.voltageMillivolts = Positive(NumberOf(prop("ConfiguredVoltage")));
-  m.locator = ValueToString(prop("DeviceLocator"));
-  m.bankLabel = ValueToString(prop("BankLabel"));
+  m.locator = ValueToString(raw("DeviceLocator"));
+  m.bankLabel = ValueToString(raw("BankLabel"));
   m.manufacturer = facts.rows.size() > kManufacturerRow ? facts.rows[kManufacturerRow].second : "";
-  m.partNumber = ValueToString(prop("PartNumber"));
+  m.partNumber = ValueToString(raw("PartNumber"));
   const std::string& type = facts.rows.size() > kTypeRow ? facts.rows[kTypeRow].second : std::string();
   m.typeName = type.substr(0, type.find(kTypeRatingSeparator));
-  m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(prop("SMBIOSMemoryType"))));
+  m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(raw("SMBIOSMemoryType"))));
   return m;
 }
 
@@ -68,9 +81,9 @@ ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory&
 std::vector<std::optional<int64_t>> SystemArrayCorrections(const TWin32_PhysicalMemoryArray& arrays) {
   std::vector<std::optional<int64_t>> corrections;
   for (int32_t i = 0; i < arrays.Count(); ++i) {
-    std::optional<int64_t> use = NumberOf(arrays.PropertyValueAt("Use", i));
+    std::optional<int64_t> use = NumberOf(arrays.PropertyValueRefAt("Use", i));
     if (use && *use != kUseSystemMemory) continue;
-    corrections.push_back(NumberOf(arrays.PropertyValueAt("MemoryErrorCorrection", i)));
+    corrections.push_back(NumberOf(arrays.PropertyValueRefAt("MemoryErrorCorrection", i)));
   }
   return corrections;
 }

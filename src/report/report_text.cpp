@@ -1,5 +1,6 @@
 #include "report/report_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -40,6 +41,10 @@ void AppendLatin1(std::string& out, uint8_t b) {
 }  // namespace
 
 std::string ToUtf8(std::string_view bytes) {
+  // Firmware strings are nearly always ASCII, which is UTF-8 already.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<uint8_t>(c) < 0x80; })) {
+    return std::string(bytes);
+  }
   std::string out;
   out.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) {

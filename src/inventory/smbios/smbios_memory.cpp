@@ -3,6 +3,8 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
+#include <utility>
 
 #include "inventory/smbios/smbios_codes.h"
 
@@ -94,23 +96,26 @@ std::optional<std::string> Text(const SmbiosStructure& s, size_t offset) {
   return number ? s.String(*number) : std::nullopt;
 }
 
-// Builds one instance with every property of its class, null until set.
+// Builds one instance with every property of its class, null until set. The values sit in the
+// class's order from the start, so setting one finds its slot and the instance is moved out whole.
 class Instance {
  public:
-  explicit Instance(const std::vector<std::string>& names) : names_(names) {}
-  void Set(const std::string& name, PropertyValue value) { values_[name] = std::move(value); }
-  WmiInstanceData Done() const {
-    WmiInstanceData data;
-    for (const std::string& name : names_) {
-      auto it = values_.find(name);
-      data.emplace_back(name, it == values_.end() ? PropertyValue::Null() : it->second);
-    }
-    return data;
+  explicit Instance(const std::vector<std::string>& names) {
+    data_.reserve(names.size());
+    for (const std::string& name : names) data_.emplace_back(name, PropertyValue::Null());
   }
+  void Set(std::string_view name, PropertyValue value) {
+    for (auto& [slot, held] : data_) {
+      if (slot == name) {
+        held = std::move(value);
+        return;
+      }
+    }
+  }
+  WmiInstanceData Done() && { return std::move(data_); }
 
  private:
-  const std::vector<std::string>& names_;
-  std::map<std::string, PropertyValue> values_;
+  WmiInstanceData data_;
 };
 
 // ---- Type 16 fields ----
@@ -147,7 +152,7 @@ WmiInstanceData MapArray(const SmbiosStructure& s, size_t index) {
   inst.Set("MaxCapacity", OrNull(capacity.kilobytes32));
   if (capacity.kilobytes64) inst.Set("MaxCapacityEx", Number64(*capacity.kilobytes64));
   inst.Set("MemoryDevices", OrNull(Word(s, kArrayDevices)));
-  return inst.Done();
+  return std::move(inst).Done();
 }
 
 // ---- Type 17 fields ----
@@ -242,7 +247,7 @@ WmiInstanceData MapDevice(const SmbiosStructure& s, const DeviceSize& size, size
   SetDeviceCodes(inst, s);
   SetDeviceTexts(inst, s);
   SetDeviceRatings(inst, s);
-  return inst.Done();
+  return std::move(inst).Done();
 }
 
 // Arrays by handle, with whether they hold system memory.

@@ -45,7 +45,7 @@ class TablePropertySet : public WmiPropertySet {
     const size_t count = data_.size();
     size_t at = next_ < count ? next_ : 0;
     for (size_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
-      if (SameTextAscii(data_[at].first, name)) {
+      if (data_[at].first.size() == name.size() && SameTextAscii(data_[at].first, name)) {
         next_ = at + 1;
         return data_[at].second;
       }

@@ -81,26 +81,34 @@ int32_t TWmiClass::IndexOfValue(const std::string& PropertyName,
   return -1;
 }
 
-::PropertyValue TWmiClass::PropertyValue(const std::string& Name) const {
-  return PropertyValueAt(Name, FCurrentIndex);
+::PropertyValue TWmiClass::PropertyValue(std::string_view Name) const {
+  return PropertyValueRefAt(Name, FCurrentIndex);
 }
 
-::PropertyValue TWmiClass::PropertyValueAt(const std::string& Name, int32_t Index) const {
+::PropertyValue TWmiClass::PropertyValueAt(std::string_view Name, int32_t Index) const {
+  return PropertyValueRefAt(Name, Index);
+}
+
+const ::PropertyValue& TWmiClass::PropertyValueRef(std::string_view Name) const {
+  return PropertyValueRefAt(Name, FCurrentIndex);
+}
+
+const ::PropertyValue& TWmiClass::PropertyValueRefAt(std::string_view Name, int32_t Index) const {
+  static const ::PropertyValue kNull = ::PropertyValue::Null();
   const int32_t at = NameIndex(Name);
-  if (at < 0 || Index < 0 || Index >= static_cast<int32_t>(FRows.size())) {
-    return ::PropertyValue::Null();
-  }
+  if (at < 0 || Index < 0 || Index >= static_cast<int32_t>(FRows.size())) return kNull;
   const std::vector<::PropertyValue>& values = FRows[Index].Values;
-  return static_cast<size_t>(at) < values.size() ? values[at] : ::PropertyValue::Null();
+  return static_cast<size_t>(at) < values.size() ? values[at] : kNull;
 }
 
 // A reader asks for its fields in a fixed order that mostly follows the order WMI enumerates
 // them in, so the search starts after the last name found and usually hits within a step or two.
-int32_t TWmiClass::NameIndex(const std::string& Name) const {
+int32_t TWmiClass::NameIndex(std::string_view Name) const {
   const size_t count = FPropertyNames.size();
   size_t at = FNextName < count ? FNextName : 0;
   for (size_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
-    if (SameTextAscii(FPropertyNames[at], Name)) {
+    // The length first: it rules out nearly every other name without a call.
+    if (FPropertyNames[at].size() == Name.size() && SameTextAscii(FPropertyNames[at], Name)) {
       FNextName = at + 1;
       return static_cast<int32_t>(at);
     }

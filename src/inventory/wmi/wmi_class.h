@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inventory/wmi/property_value.h"
@@ -42,8 +43,11 @@ class TWmiClass {
   virtual int32_t IndexOfValue(const std::string& PropertyName, const ::PropertyValue& Value) const;
   // The property of the selected instance, or of instance Index. A name that is not a property
   // of the class (letter case ignored), or an index with no instance, reads as null.
-  ::PropertyValue PropertyValue(const std::string& Name) const;
-  ::PropertyValue PropertyValueAt(const std::string& Name, int32_t Index) const;
+  ::PropertyValue PropertyValue(std::string_view Name) const;
+  ::PropertyValue PropertyValueAt(std::string_view Name, int32_t Index) const;
+  // The same without a copy: valid while the row is; a null for a name or row not there.
+  const ::PropertyValue& PropertyValueRef(std::string_view Name) const;
+  const ::PropertyValue& PropertyValueRefAt(std::string_view Name, int32_t Index) const;
   // Drops every cached instance; the property names stay.
   void ClearRows();
 
@@ -62,7 +66,7 @@ class TWmiClass {
   bool MoveCursor(int32_t Index);
 
  private:
-  int32_t NameIndex(const std::string& Name) const;
+  int32_t NameIndex(std::string_view Name) const;
   void AppendRow(WmiInstance& item, const std::shared_ptr<WmiInstance>& holder);
 
   TWmiConnection FConnection;
