@@ -1,7 +1,7 @@
 #pragma once
 // The About dialog: program name and version, and links to the maker's e-mail, web site and
-// forums. Created hidden right after the main window and reused; ShowAbout refills the texts and
-// shows it modally over the main window.
+// forums. Created hidden once (on first use or when the start-up ends) and reused; ShowAbout
+// refills the texts and shows it modally over the main window.
 #include <windows.h>
 
 #include <string>

@@ -1,3 +1,4 @@
 #pragma once
-// Shows the About dialog modally, when the program has created it.
+// Shows the About dialog modally, making it first if it was not yet; nothing when it cannot be
+// made.
 void ShowAboutDialog();

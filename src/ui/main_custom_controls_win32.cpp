@@ -21,12 +21,19 @@ TImgBtn* CreateImageButton(HWND parent, int id, int x, int y, int width, int hei
 }
 }  // namespace
 
+// The icons' own colour and mask bitmaps go in as they are: adding the icons draws each one
+// through a few device contexts, about twice the time at start under Wine, same pictures.
 HIMAGELIST CreateMainImageList() {
   HIMAGELIST list = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 2, 0);
   for (int id : {kIdiEmptySlot, kIdiDrivers}) {
     HICON icon = static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, 0));
-    ImageList_AddIcon(list, icon);
+    ICONINFO parts{};
+    if (icon && GetIconInfo(icon, &parts)) {
+      ImageList_Add(list, parts.hbmColor, parts.hbmMask);
+      DeleteObject(parts.hbmColor);
+      DeleteObject(parts.hbmMask);
+    }
     DestroyIcon(icon);
   }
   return list;

@@ -49,14 +49,12 @@ struct MainLayoutBuilder {
     HWND group = CreateGroup(d.general_grp, kSlotLeft[i], kSlotTop[i], 361, 161,
                              "Slot " + std::to_string(i + 1), font);
     d.slot_grp[i] = group;
-    // Created bottom first: the search button lies under the empty-slot button, which
-    // lies under the list.
-    d.getSpec_btn[i] = CreateModuleSearchButton(group, kIdGetSpec1 + i, 280, 16, 73, 89, font);
+    // A new child goes under its siblings: created top first, the list lies above the
+    // empty-slot button, which lies above the search button, with no reordering afterwards.
+    d.lst[i] = CreateTwoColumnList(group, kIdList1 + i, 7, 16, 266, 137, font);
     d.getRAM_btn[i] = CreateEmptySlotButton(group, kIdGetRam1 + i, 8, 16, 345, 137,
                                             d.ImageList96, font);
-    d.lst[i] = CreateTwoColumnList(group, kIdList1 + i, 7, 16, 266, 137, font);
-    SetWindowPos(d.getRAM_btn[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetWindowPos(d.lst[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    d.getSpec_btn[i] = CreateModuleSearchButton(group, kIdGetSpec1 + i, 280, 16, 73, 89, font);
   }
 };
 

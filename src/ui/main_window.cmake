@@ -15,7 +15,7 @@ modulix_module(main_window
   DEPS shell_open run_log slot_scan inventory file_utils system_info text_convert site_url
        format_byte_size file_grabber web_links startup_texts memory_panel sim_scope img_btn
        spec_button about_dlg report report_window
-  WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme comdlg32)
+  WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme)
 
 if(WIN32)
   add_executable(Modulix WIN32 program_entry_win32.cpp res/modulix.rc)

@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "inventory/wmi/com_apartment_win32.h"
 #include "support/files/file_utils.h"
@@ -14,6 +15,10 @@
 #include "ui/startup_win32.h"
 
 namespace {
+// Made on first use or once the start-up has ended, whichever comes first: the start does not
+// wait for a dialog nobody has asked for yet.
+enum class AboutState { NotYetMade, Made, Failed };
+AboutState AboutDlgState = AboutState::NotYetMade;
 TAboutDlg* AboutDlg = nullptr;  // owned by its window, which the main window owns
 
 int RunMessageLoop() {
@@ -30,6 +35,18 @@ int RunMessageLoop() {
 void DisableAboutItem(HWND mainWindow) {
   EnableMenuItem(GetMenu(mainWindow), kIdAbout, MF_BYCOMMAND | MF_GRAYED);
   DrawMenuBar(mainWindow);
+}
+
+// The start-up, then the About dialog, even when a start-up step failed (the error box has
+// already been shown by then); not once the window is gone.
+void RunStartupThenMakeAbout(TMainDlg& dlg, const TMainDlg::StartupAction& startup) {
+  try {
+    startup(dlg);
+  } catch (...) {
+    if (!dlg.Destroyed()) EnsureAboutDialog();
+    throw;
+  }
+  if (!dlg.Destroyed()) EnsureAboutDialog();
 }
 }  // namespace
 
@@ -54,19 +71,30 @@ int RunProgram(HINSTANCE instance, int show) {
 
 void InitProgramServices() { InitWideApiAvailable(); }
 
-TMainDlg* CreateProgramWindows(HINSTANCE instance) {
-  TMainDlg* main = TMainDlg::Create(instance, RunStartupSequence);
+TMainDlg* CreateProgramWindows(HINSTANCE instance, TMainDlg::StartupAction startup) {
+  AboutDlgState = AboutState::NotYetMade;
+  AboutDlg = nullptr;
+  TMainDlg* main = TMainDlg::Create(instance, [startup = std::move(startup)](TMainDlg& dlg) {
+    RunStartupThenMakeAbout(dlg, startup);
+  });
   if (!main->Handle()) {
     delete main;
     throw std::runtime_error("Cannot create the main window.");
   }
+  return main;
+}
+
+TAboutDlg* EnsureAboutDialog() {
+  if (AboutDlgState != AboutState::NotYetMade || !MainDlg || !MainDlg->Handle()) return AboutDlg;
   try {
-    AboutDlg = TAboutDlg::Create(main->Handle());
+    AboutDlg = TAboutDlg::Create(MainDlg->Handle());
+    AboutDlgState = AboutState::Made;
   } catch (const std::exception&) {
     AboutDlg = nullptr;
-    DisableAboutItem(main->Handle());
+    AboutDlgState = AboutState::Failed;
+    DisableAboutItem(MainDlg->Handle());
   }
-  return main;
+  return AboutDlg;
 }
 
 // The About dialog runs a modal loop of its own; only the main window filters here.
@@ -90,8 +118,9 @@ bool PumpProgramMessages() {
 void DestroyProgramWindows() {
   delete MainDlg;
   AboutDlg = nullptr;
+  AboutDlgState = AboutState::NotYetMade;
 }
 
 void ShowAboutDialog() {
-  if (AboutDlg) AboutDlg->ShowAbout();
+  if (TAboutDlg* about = EnsureAboutDialog()) about->ShowAbout();
 }

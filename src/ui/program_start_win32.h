@@ -2,7 +2,10 @@
 // The program's windows and services, created by the entry point in this order.
 #include <windows.h>
 
-class TMainDlg;
+#include "ui/main_dlg_win32.h"
+#include "ui/startup_win32.h"
+
+class TAboutDlg;
 
 // What the program returns when it could not start (no main window).
 inline constexpr int kStartupFailedExitCode = 1;
@@ -13,10 +16,14 @@ int RunProgram(HINSTANCE instance, int show);
 
 // Process-wide settings made once before any window exists.
 void InitProgramServices();
-// The main window (start-up bound to its first activation), then the hidden About dialog.
-// Throws when the main window cannot be made; an About dialog that cannot be made leaves its
-// menu item disabled and the program running.
-TMainDlg* CreateProgramWindows(HINSTANCE instance);
+// The main window, with the start-up bound to its first activation. The hidden About dialog
+// follows on first use or when the start-up has ended, whichever comes first. Throws when the
+// main window cannot be made.
+TMainDlg* CreateProgramWindows(HINSTANCE instance,
+                               TMainDlg::StartupAction startup = RunStartupSequence);
+// The hidden About dialog, made now if it was not yet; an About dialog that cannot be made
+// leaves its menu item disabled and the program running (null then, and from then on).
+TAboutDlg* EnsureAboutDialog();
 // Accelerators and keyboard navigation of whichever of our windows the message is for.
 bool PreTranslateProgramMessage(MSG& msg);
 void DestroyProgramWindows();

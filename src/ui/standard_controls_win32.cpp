@@ -7,14 +7,15 @@ namespace {
 constexpr int kLabelHeight = 13;
 constexpr UINT_PTR kGroupSubclassId = 1;
 
-SIZE MeasureText(HWND window, const std::string& text) {
+// The size of a label that shows text in font (the default GUI font when null).
+SIZE MeasureLabel(HFONT font, const std::string& text) {
   SIZE size{0, kLabelHeight};
-  HDC dc = GetDC(window);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
-  ReleaseDC(window, dc);
+  ReleaseDC(nullptr, dc);
+  if (size.cy <= 0) size.cy = kLabelHeight;
   return size;
 }
 
@@ -55,12 +56,14 @@ HFONT CreateWindowFont(bool bold) {
                      DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
 }
 
+// Made at its fitted size: creating it small and fitting it afterwards costs a caption, a move
+// and a repaint per label at start.
 HWND CreateLabel(HWND parent, int x, int y, const std::string& caption, HFONT font) {
+  const SIZE size = MeasureLabel(font, caption);
   HWND label = CreateWindowExA(0, "STATIC", caption.c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, x, y, 1,
-                               kLabelHeight, parent, nullptr, nullptr, nullptr);
+                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, x, y, size.cx,
+                               size.cy, parent, nullptr, nullptr, nullptr);
   SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetLabelCaption(label, caption);
   return label;
 }
 
@@ -72,12 +75,12 @@ void SetLabelCaption(HWND label, const std::string& caption) {
 void FitLabelToCaption(HWND label) {
   std::string caption(GetWindowTextLengthA(label) + 1, '\0');
   caption.resize(GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())));
-  const SIZE size = MeasureText(label, caption);
+  const SIZE size =
+      MeasureLabel(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), caption);
   RECT old;
   GetWindowRect(label, &old);
   if (old.right - old.left == size.cx) return;
-  SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy > 0 ? size.cy : kLabelHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The parent repaints what a shorter caption uncovers.
   MapWindowPoints(HWND_DESKTOP, GetParent(label), reinterpret_cast<POINT*>(&old), 2);
   InvalidateRect(GetParent(label), &old, TRUE);
@@ -97,7 +100,7 @@ HWND CreateGroup(HWND parent, int x, int y, int width, int height, const std::st
 HWND CreateTwoColumnList(HWND parent, int id, int x, int y, int width, int height, HFONT font) {
   HWND list = CreateWindowExA(
       WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
+      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
           LVS_SHOWSELALWAYS,
       x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
       nullptr);
@@ -113,6 +116,8 @@ HWND CreateTwoColumnList(HWND parent, int id, int x, int y, int width, int heigh
     column.iSubItem = i;
     SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
+  // Shown once set up: a visible list lays out and invalidates itself at every step above.
+  ShowWindow(list, SW_SHOWNA);
   return list;
 }
 

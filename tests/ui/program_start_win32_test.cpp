@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ class ProgramStartTest : public ::testing::Test {
     return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
   }
 
+  // The About dialog of this thread, if one was made.
+  static HWND AboutWindow() { return FindWindowA("TAboutDlg", nullptr); }
+  static void NoStartup(TMainDlg&) {}
+
   std::vector<std::string> boxes_;
 };
 
@@ -67,27 +72,80 @@ TEST_F(ProgramStartTest, NoMainWindowEndsTheRunWithTheErrorAndANonZeroCode) {
 }
 
 TEST_F(ProgramStartTest, NoAboutDialogDisablesItsMenuItemAndTheProgramGoesOn) {
+  // Made at the first About command, before any start-up.
   TMainDlg* main = nullptr;
   {
     ScopedCreationRefusal refusal("TAboutDlg");
     ASSERT_TRUE(refusal.Installed());
-    ASSERT_NO_THROW(main = CreateProgramWindows(GetModuleHandleA(nullptr)));
+    ASSERT_NO_THROW(main = CreateProgramWindows(GetModuleHandleA(nullptr), NoStartup));
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main->Handle(), nullptr);
+    EXPECT_TRUE(AboutItemEnabled(main->Handle())) << "nothing has asked for the dialog yet";
+    SendMessageA(main->Handle(), WM_COMMAND, kIdAbout, 0);  // the shortcut's command: nothing
   }
-  ASSERT_NE(main, nullptr);
-  ASSERT_NE(main->Handle(), nullptr);
   EXPECT_FALSE(AboutItemEnabled(main->Handle()));
-  SendMessageA(main->Handle(), WM_COMMAND, kIdAbout, 0);  // the shortcut's command: nothing
+  SendMessageA(main->Handle(), WM_COMMAND, kIdAbout, 0);  // no second attempt, nothing shown
+  EXPECT_EQ(AboutWindow(), nullptr);
   EXPECT_TRUE(boxes_.empty());
   EXPECT_TRUE(IsWindow(main->Handle()));
   DestroyProgramWindows();
 
-  main = CreateProgramWindows(GetModuleHandleA(nullptr));
+  // Made when the start-up ends.
+  {
+    ScopedCreationRefusal refusal("TAboutDlg");
+    main = CreateProgramWindows(GetModuleHandleA(nullptr), NoStartup);
+    SendMessageA(main->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  }
+  EXPECT_FALSE(AboutItemEnabled(main->Handle()));
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(IsWindow(main->Handle()));
+  DestroyProgramWindows();
+
+  main = CreateProgramWindows(GetModuleHandleA(nullptr), NoStartup);
+  SendMessageA(main->Handle(), WM_ACTIVATEAPP, TRUE, 0);
   EXPECT_TRUE(AboutItemEnabled(main->Handle()));
   DestroyProgramWindows();
 }
 
+TEST_F(ProgramStartTest, TheAboutDialogIsMadeHiddenOnceTheStartUpHasEndedEvenByAnError) {
+  int startups = 0;
+  TMainDlg* main = CreateProgramWindows(GetModuleHandleA(nullptr), [&](TMainDlg&) {
+    ++startups;
+    EXPECT_EQ(AboutWindow(), nullptr) << "made before the start-up ended";
+    throw std::runtime_error("The start-up failed.");
+  });
+  EXPECT_EQ(AboutWindow(), nullptr) << "made before the first activation";
+  SendMessageA(main->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(boxes_, std::vector<std::string>{"The start-up failed."});
+  const HWND about = AboutWindow();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main->Handle());
+  EXPECT_FALSE(IsWindowVisible(about));
+  EXPECT_TRUE(AboutItemEnabled(main->Handle()));
+
+  SendMessageA(main->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  SendMessageA(main->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(startups, 1);
+  EXPECT_EQ(AboutWindow(), about) << "a second dialog was made";
+  DestroyProgramWindows();
+  EXPECT_FALSE(IsWindow(about));
+}
+
+TEST_F(ProgramStartTest, NoAboutDialogIsMadeWhenTheWindowClosesDuringTheStartUp) {
+  TMainDlg* main = CreateProgramWindows(GetModuleHandleA(nullptr), [](TMainDlg& dlg) {
+    DestroyWindow(dlg.Handle());  // the user quits while the start-up waits for its download
+  });
+  SendMessageA(main->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(main->Handle(), nullptr);
+  EXPECT_EQ(AboutWindow(), nullptr);
+  EXPECT_TRUE(boxes_.empty());
+  DestroyProgramWindows();
+  MSG msg;
+  PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the closed window's quit request
+}
+
 TEST_F(ProgramStartTest, TheMainWindowFreesTheIconsAndFontsItMade) {
-  TMainDlg* main = CreateProgramWindows(GetModuleHandleA(nullptr));
+  TMainDlg* main = CreateProgramWindows(GetModuleHandleA(nullptr), NoStartup);
   const auto icon = reinterpret_cast<HICON>(SendMessageA(main->Image1, STM_GETICON, 0, 0));
   const auto font = reinterpret_cast<HFONT>(SendMessageA(main->Label2, WM_GETFONT, 0, 0));
   ICONINFO info{};

@@ -260,6 +260,29 @@ TEST_F(ReportWindowTest, SaveWritesTheTextOrTheJsonAsChosen) {
   EXPECT_EQ(folder.Names().size(), 2u);
 }
 
+// The real dialog, whose library the program loads only now: it shows, and Cancel chooses nothing.
+TEST_F(ReportWindowTest, TheSaveDialogOpensAndCancellingItChoosesNothing) {
+  static HWND shown;
+  shown = nullptr;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          char name[16] = {};
+          GetClassNameA(window, name, sizeof name);
+          if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+          shown = window;
+          PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+          return FALSE;
+        },
+        0);
+  });
+  const auto choice = ChooseReportFile(dlg_->Handle());
+  KillTimer(nullptr, timer);
+  EXPECT_NE(shown, nullptr) << "no save dialog was shown";
+  EXPECT_FALSE(choice.has_value());
+}
+
 TEST_F(ReportWindowTest, AFailedSaveSaysSoAndLeavesNothingBehind) {
   ASSERT_NE(OpenWithCtrlR(), nullptr);
   TempFolder folder;
