@@ -4,11 +4,12 @@
 #include <stdexcept>
 #include <utility>
 
+#include "support/files/file_replace.h"
 #include "support/files/text_convert.h"
+#include "support/system/system_info_error.h"
 #include "ui/app_title.h"
 #include "ui/error_box_win32.h"
 #include "ui/report_clipboard_win32.h"
-#include "ui/report_file_win32.h"
 #include "ui/report_save_win32.h"
 #include "ui/report_window_layout.h"
 #include "ui/report_window_text.h"
@@ -249,7 +250,8 @@ void TReportDlg::SaveClick() {
   const std::optional<TReportSaveChoice> choice = ChooseReportFile(FHandle);
   if (!choice) return;
   try {
-    WriteFileReplacing(choice->path, ReportFileContent(FReport, choice->type));
+    const uint32_t error = ReplaceFileContent(choice->path, ReportFileContent(FReport, choice->type));
+    if (error != 0) RaiseOSError(error);
   } catch (const std::exception& e) {
     ShowErrorBox(FHandle, "The report could not be saved to " + WideToAnsi(choice->path) +
                               ".\r\n" + e.what());

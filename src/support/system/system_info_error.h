@@ -16,5 +16,7 @@ class OSError : public std::runtime_error {
 // "System Error. Code: <n>." followed by the system's description of the code, if it has one.
 std::string OSErrorMessage(uint32_t code, const std::string& systemText);
 
+// Raises OSError for the code, with the system's description of it (Windows only).
+[[noreturn]] void RaiseOSError(uint32_t code);
 // Raises OSError for GetLastError() (Windows only).
 [[noreturn]] void RaiseLastOSError();

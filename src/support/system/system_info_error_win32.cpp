@@ -15,7 +15,6 @@ std::string SystemText(DWORD code) {
 }
 }  // namespace
 
-void RaiseLastOSError() {
-  const DWORD code = GetLastError();
-  throw OSError(code, OSErrorMessage(code, SystemText(code)));
-}
+void RaiseOSError(uint32_t code) { throw OSError(code, OSErrorMessage(code, SystemText(code))); }
+
+void RaiseLastOSError() { RaiseOSError(GetLastError()); }
