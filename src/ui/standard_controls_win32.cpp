@@ -72,6 +72,16 @@ void SetLabelCaption(HWND label, const std::string& caption) {
   FitLabelToCaption(label);
 }
 
+void SetCaptionForNextPaint(HWND control, const char* caption) {
+  // Switching drawing back on shows a hidden window: only a shown one is switched.
+  const bool shown = (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+  SetWindowTextA(control, caption);
+  if (!shown) return;
+  SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(control, nullptr, TRUE);
+}
+
 void FitLabelToCaption(HWND label) {
   std::string caption(GetWindowTextLengthA(label) + 1, '\0');
   caption.resize(GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())));

@@ -10,6 +10,10 @@ HWND CreateLabel(HWND parent, int x, int y, const std::string& caption, HFONT fo
 void SetLabelCaption(HWND label, const std::string& caption);
 // Resizes a label to fit the caption it holds.
 void FitLabelToCaption(HWND label);
+// Sets a control's caption and leaves the drawing to the window's next paint. Buttons and
+// labels otherwise draw themselves inside SetWindowText, which during the start-up is thrown
+// away by the window's first full paint.
+void SetCaptionForNextPaint(HWND control, const char* caption);
 
 // A group box that can hold controls: it forwards their notifications to the top window and
 // takes part in keyboard navigation.

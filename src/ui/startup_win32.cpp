@@ -18,6 +18,7 @@
 #include "ui/format_byte_size.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/program_start_win32.h"
+#include "ui/standard_controls_win32.h"
 #include "ui/startup_texts.h"
 
 namespace {
@@ -38,10 +39,10 @@ void LogSystemFacts(TRunLog& log, const std::string& program, const std::string&
 }
 
 void CaptionEmptySlotButtons(TMainDlg& dlg) {
-  SetWindowTextA(dlg.getRAM_btn[0], kEmptySlotCaption);
+  SetCaptionForNextPaint(dlg.getRAM_btn[0], kEmptySlotCaption);
   std::string caption(GetWindowTextLengthA(dlg.getRAM_btn[0]) + 1, '\0');
   GetWindowTextA(dlg.getRAM_btn[0], caption.data(), static_cast<int>(caption.size()));
-  for (int i = 1; i < 4; ++i) SetWindowTextA(dlg.getRAM_btn[i], caption.c_str());
+  for (int i = 1; i < 4; ++i) SetCaptionForNextPaint(dlg.getRAM_btn[i], caption.c_str());
 }
 
 }  // namespace

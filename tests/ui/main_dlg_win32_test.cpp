@@ -14,6 +14,7 @@
 #include "ui/error_box_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/memory_panel_win32.h"
+#include "ui/standard_controls_win32.h"
 #include "win32_test_support.h"
 
 using namespace std::chrono_literals;
@@ -63,6 +64,12 @@ class OtherApplication {
 LRESULT CALLBACK CountActivations(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR counter) {
   if (msg == WM_ACTIVATEAPP && wParam) ++*reinterpret_cast<int*>(counter);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CountDrawItems(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR counter) {
+  if (msg == WM_DRAWITEM) ++*reinterpret_cast<int*>(counter);
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
@@ -189,6 +196,32 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   EXPECT_GE(activations_, 1);  // the switch back reached the window
   SendMessageA(dlg_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
   EXPECT_EQ(startups_, 1);
+}
+
+// The start-up captions the empty-slot buttons of a shown window: the caption waits for the
+// window's paint instead of being drawn on the spot, and a hidden control stays hidden.
+TEST_F(MainWindowTest, ACaptionSetForTheNextPaintIsDrawnByThatPaintAlone) {
+  ShowWindow(dlg_->Handle(), SW_SHOWNA);
+  PumpFor(100ms);
+  HWND button = dlg_->getRAM_btn[0];
+  int draws = 0;
+  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&draws));
+  SetWindowTextA(button, "drawn at once");
+  EXPECT_GE(draws, 1) << "a plain caption change draws the button on the spot";
+  draws = 0;
+  SetCaptionForNextPaint(button, "drawn with the window");
+  EXPECT_EQ(draws, 0);
+  EXPECT_EQ(WindowText(button), "drawn with the window");
+  EXPECT_TRUE(IsWindowVisible(button));
+  EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
+  UpdateWindow(button);
+  EXPECT_EQ(draws, 1);
+
+  ShowWindow(button, SW_HIDE);
+  SetCaptionForNextPaint(button, "hidden");
+  EXPECT_EQ(WindowText(button), "hidden");
+  EXPECT_FALSE(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE);
+  RemoveWindowSubclass(GetParent(button), CountDrawItems, 1);
 }
 
 TEST_F(MainWindowTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
