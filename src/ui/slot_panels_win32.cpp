@@ -73,6 +73,9 @@ std::string ListCellText(HWND list, int row, int column) {
 // Only the stages the scan reached: a scan stopped by an error keeps what it had shown and
 // leaves the rest as it was.
 void ApplySlotScan(TMainDlg& dlg, const SlotScanState& state) {
+  // Every label, list and button below would draw itself as it changes; the panels are drawn
+  // once, filled.
+  DrawingDeferred panels(dlg.general_grp);
   if (state.arrayPassDone) {
     SetLabelCaption(dlg.slots_lbl, state.slotsLabel);
     SetLabelCaption(dlg.maxmem_lbl, state.maxmemLabel);

@@ -73,13 +73,19 @@ void SetLabelCaption(HWND label, const std::string& caption) {
 }
 
 void SetCaptionForNextPaint(HWND control, const char* caption) {
-  // Switching drawing back on shows a hidden window: only a shown one is switched.
-  const bool shown = (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (shown) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+  DrawingDeferred deferred(control);
   SetWindowTextA(control, caption);
-  if (!shown) return;
-  SendMessageA(control, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(control, nullptr, TRUE);
+}
+
+DrawingDeferred::DrawingDeferred(HWND window)
+    : window_((GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) ? window : nullptr) {
+  if (window_) SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+DrawingDeferred::~DrawingDeferred() {
+  if (!window_) return;
+  SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void FitLabelToCaption(HWND label) {

@@ -15,6 +15,20 @@ void FitLabelToCaption(HWND label);
 // away by the window's first full paint.
 void SetCaptionForNextPaint(HWND control, const char* caption);
 
+// For a burst of changes to a window and its children: while it lives, the controls do not draw
+// themselves at each change; at its end the window is invalidated whole and drawn once, by its
+// next paint. A hidden window is left as it is (switching drawing back on would show it).
+class DrawingDeferred {
+ public:
+  explicit DrawingDeferred(HWND window);
+  ~DrawingDeferred();
+  DrawingDeferred(const DrawingDeferred&) = delete;
+  DrawingDeferred& operator=(const DrawingDeferred&) = delete;
+
+ private:
+  HWND window_;
+};
+
 // A group box that can hold controls: it forwards their notifications to the top window and
 // takes part in keyboard navigation.
 HWND CreateGroup(HWND parent, int x, int y, int width, int height, const std::string& caption,

@@ -67,9 +67,17 @@ LRESULT CALLBACK CountActivations(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
+// How often the parent is asked to draw one owner-drawn button.
+struct DrawCount {
+  HWND button;
+  int draws = 0;
+};
+
 LRESULT CALLBACK CountDrawItems(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR counter) {
-  if (msg == WM_DRAWITEM) ++*reinterpret_cast<int*>(counter);
+  auto* count = reinterpret_cast<DrawCount*>(counter);
+  if (msg == WM_DRAWITEM && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem == count->button)
+    ++count->draws;
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
@@ -204,8 +212,9 @@ TEST_F(MainWindowTest, ACaptionSetForTheNextPaintIsDrawnByThatPaintAlone) {
   ShowWindow(dlg_->Handle(), SW_SHOWNA);
   PumpFor(100ms);
   HWND button = dlg_->getRAM_btn[0];
-  int draws = 0;
-  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&draws));
+  DrawCount count{button};
+  int& draws = count.draws;
+  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&count));
   SetWindowTextA(button, "drawn at once");
   EXPECT_GE(draws, 1) << "a plain caption change draws the button on the spot";
   draws = 0;
@@ -222,6 +231,35 @@ TEST_F(MainWindowTest, ACaptionSetForTheNextPaintIsDrawnByThatPaintAlone) {
   EXPECT_EQ(WindowText(button), "hidden");
   EXPECT_FALSE(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE);
   RemoveWindowSubclass(GetParent(button), CountDrawItems, 1);
+}
+
+// The slot scan fills the panels under one deferral: nothing inside draws until the group is
+// painted again, then it is painted whole; the group is as shown or hidden as before.
+TEST_F(MainWindowTest, DeferredDrawingPaintsTheGroupOnceAtTheEnd) {
+  ShowWindow(dlg_->Handle(), SW_SHOWNA);
+  PumpFor(100ms);
+  HWND button = dlg_->getRAM_btn[1];
+  DrawCount count{button};
+  int& draws = count.draws;
+  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&count));
+  {
+    DrawingDeferred deferred(dlg_->general_grp);
+    SetWindowTextA(button, "first");
+    SetWindowTextA(button, "second");
+    EnableWindow(button, FALSE);
+    EXPECT_EQ(draws, 0);
+  }
+  EXPECT_EQ(draws, 0);
+  EXPECT_TRUE(IsWindowVisible(dlg_->general_grp));
+  EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
+  EXPECT_TRUE(GetUpdateRect(dlg_->lst[3], nullptr, FALSE));
+  RedrawWindow(dlg_->general_grp, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(draws, 1);
+  RemoveWindowSubclass(GetParent(button), CountDrawItems, 1);
+
+  ShowWindow(dlg_->general_grp, SW_HIDE);
+  { DrawingDeferred deferred(dlg_->general_grp); }
+  EXPECT_FALSE(GetWindowLongPtrA(dlg_->general_grp, GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(MainWindowTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
