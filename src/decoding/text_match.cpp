@@ -6,9 +6,6 @@
 #include "decoding/manufacturer.h"
 
 namespace {
-// Locale-free on purpose: tolower() would also fold the upper half of some ANSI code pages.
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // A function object rather than a function, so the comparison loops inline it.
 struct EqualIgnoringAsciiCase {
   bool operator()(char a, char b) const { return FoldAscii(a) == FoldAscii(b); }
