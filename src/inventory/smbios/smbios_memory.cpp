@@ -72,8 +72,8 @@ template <typename T>
 PropertyValue OrNull(const std::optional<T>& v) {
   return v ? Number(*v) : PropertyValue::Null();
 }
-PropertyValue OrNull(const std::optional<std::string>& v) {
-  return v ? PropertyValue(*v) : PropertyValue::Null();
+PropertyValue OrNull(std::optional<std::string>&& v) {
+  return v ? PropertyValue(std::move(*v)) : PropertyValue::Null();
 }
 
 std::optional<uint8_t> Byte(const SmbiosStructure& s, size_t offset) {
