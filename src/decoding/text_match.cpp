@@ -6,21 +6,28 @@
 #include "decoding/manufacturer.h"
 
 namespace {
-// Locale-free on purpose: tolower() would also fold the upper half of some ANSI code pages.
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringAsciiCase(char a, char b) { return FoldAscii(a) == FoldAscii(b); }
+// A function object rather than a function, so the comparison loops inline it.
+struct EqualIgnoringAsciiCase {
+  bool operator()(char a, char b) const { return FoldAscii(a) == FoldAscii(b); }
+};
 }  // namespace
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
   if (prefix.size() > text.size()) return false;
-  return std::equal(prefix.begin(), prefix.end(), text.begin(), EqualIgnoringAsciiCase);
+  return std::equal(prefix.begin(), prefix.end(), text.begin(), EqualIgnoringAsciiCase{});
 }
 
+// The manufacturer table tries every fragment on every text: only the places where the first
+// character matches are compared further.
 bool ContainsIgnoringAsciiCase(std::string_view needle, std::string_view text) {
-  if (needle.empty()) return false;
-  return std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                     EqualIgnoringAsciiCase) != text.end();
+  if (needle.empty() || needle.size() > text.size()) return false;
+  const char first = FoldAscii(needle.front());
+  const std::string_view rest = needle.substr(1);
+  for (size_t at = 0, last = text.size() - needle.size(); at <= last; ++at) {
+    if (FoldAscii(text[at]) == first && StartsWithIgnoringAsciiCase(text.substr(at + 1), rest))
+      return true;
+  }
+  return false;
 }
 
 std::string LeftText(const std::string& text, int count) {

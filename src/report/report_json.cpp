@@ -21,8 +21,15 @@ bool IsNumericProperty(const std::string& name) {
          name == "Speed" || name == "ConfiguredClockSpeed" || name == "FormFactor";
 }
 
+// Firmware texts are nearly always ASCII, which is UTF-8 already: those are written uncopied.
+void Utf8String(JsonWriter& w, std::string_view bytes) {
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  ascii ? w.String(bytes) : w.String(ToUtf8(bytes));
+}
+
 void TextOrNull(JsonWriter& w, const std::string& bytes) {
-  bytes.empty() ? w.Null() : w.String(ToUtf8(bytes));
+  bytes.empty() ? w.Null() : Utf8String(w, bytes);
 }
 
 void RawValue(JsonWriter& w, const std::string& name, const PropertyValue& v) {
@@ -53,7 +60,7 @@ void Module(JsonWriter& w, const ModuleReport& m) {
   w.BeginObject();
   for (const auto& [label, value] : m.panel) {
     w.Key(label);
-    w.String(ToUtf8(value));
+    Utf8String(w, value);
   }
   w.EndObject();
   w.Key("raw");
@@ -158,7 +165,7 @@ void Insights(JsonWriter& w, const ReportInsights& in) {
 void EmptySlots(JsonWriter& w, const std::optional<std::vector<std::string>>& names) {
   if (!names) return w.Null();
   w.BeginArray();
-  for (const std::string& name : *names) w.String(ToUtf8(name));
+  for (const std::string& name : *names) Utf8String(w, name);
   w.EndArray();
 }
 
@@ -186,11 +193,11 @@ std::string FormatJsonReport(const MemoryReport& r) {
   w.Key("labels");
   w.BeginObject();
   w.Key("slots");
-  w.String(ToUtf8(r.slotsLabel));
+  Utf8String(w, r.slotsLabel);
   w.Key("maximumMemory");
-  w.String(ToUtf8(r.maxmemLabel));
+  Utf8String(w, r.maxmemLabel);
   w.Key("currentMemory");
-  w.String(ToUtf8(r.curmemLabel));
+  Utf8String(w, r.curmemLabel);
   w.EndObject();
   w.Key("modules");
   w.BeginArray();

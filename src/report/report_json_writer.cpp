@@ -1,12 +1,21 @@
 #include "report/report_json_writer.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include <nlohmann/json.hpp>
 
 namespace {
 
 constexpr int kIndentWidth = 2;
+// A comma, a line break and an indent deeper than the report's, cut to size for each break
+// instead of appended piece by piece. Deeper nesting appends the rest of its indent.
+constexpr std::string_view kBreak =
+    ",\n                                                                ";
+constexpr size_t kCommaBreak = 2;  // ",\n"
+// Member names up to this length that need no escape are written with one append.
+constexpr size_t kShortKey = 64;
 constexpr unsigned char kUtf8C1Lead = 0xC2;  // U+0080 to U+009F are C2 80 to C2 9F
 constexpr unsigned char kDelete = 0x7F;
 
@@ -60,10 +69,7 @@ void JsonWriter::Open(char bracket) {
 
 void JsonWriter::Close(char bracket) {
   --depth_;
-  if (!empty_) {
-    out_ += '\n';
-    Indent();
-  }
+  if (!empty_) LineBreak(false);
   out_ += bracket;
   empty_ = false;
 }
@@ -74,18 +80,34 @@ void JsonWriter::BeforeValue() {
     return;
   }
   if (depth_ == 0) return;
-  out_ += empty_ ? "\n" : ",\n";
+  LineBreak(!empty_);
   empty_ = false;
-  Indent();
 }
 
-void JsonWriter::Indent() { out_.append(static_cast<size_t>(depth_ * kIndentWidth), ' '); }
+void JsonWriter::LineBreak(bool comma) {
+  const std::string_view from = kBreak.substr(comma ? 0 : 1);
+  const size_t lead = comma ? kCommaBreak : kCommaBreak - 1;
+  const size_t indent = static_cast<size_t>(depth_) * kIndentWidth;
+  const size_t cut = std::min(indent, from.size() - lead);
+  out_.append(from.data(), lead + cut);
+  if (indent > cut) out_.append(indent - cut, ' ');
+}
 
 void JsonWriter::Key(std::string_view name) {
   BeforeValue();
+  afterKey_ = true;
+  const bool plain = std::none_of(name.begin(), name.end(),
+                                  [](char c) { return kAttention.byte[static_cast<unsigned char>(c)]; });
+  if (plain && name.size() <= kShortKey) {
+    char text[kShortKey + 4];
+    text[0] = '"';
+    std::memcpy(text + 1, name.data(), name.size());
+    std::memcpy(text + 1 + name.size(), "\": ", 3);
+    out_.append(text, name.size() + 4);
+    return;
+  }
   Escaped(name);
   out_ += ": ";
-  afterKey_ = true;
 }
 
 void JsonWriter::String(std::string_view utf8) {

@@ -34,7 +34,7 @@ class JsonWriter {
   void Open(char bracket);
   void Close(char bracket);
   void BeforeValue();
-  void Indent();
+  void LineBreak(bool comma);  // before a member or element, or before a closing bracket
   void Escaped(std::string_view utf8);
 
   std::string& out_;

@@ -6,11 +6,6 @@
 #include "report/report_names.h"
 #include "inventory/wmi/converters.h"
 
-const std::vector<std::string> kReportRawProperties = {
-    "DeviceLocator", "BankLabel",        "Capacity", "Manufacturer",
-    "PartNumber",    "SerialNumber",     "MemoryType", "SMBIOSMemoryType",
-    "Speed",         "ConfiguredClockSpeed", "FormFactor"};
-
 namespace {
 
 const char* const kTypeRatingSeparator = " / ";
@@ -43,37 +38,60 @@ bool IsSoldered(std::optional<int64_t> smbiosFormFactor, std::optional<int64_t> 
          (smbiosType && IsLowPowerMemoryType(static_cast<uint8_t>(*smbiosType)));
 }
 
-ModuleReport ReportModule(const ModuleFacts& facts, const TWin32_PhysicalMemory& modules) {
-  auto prop = [&](std::string_view name) -> const PropertyValue& {
-    return modules.PropertyValueRefAt(name, facts.index);
-  };
+// Where the scan keeps a raw property of a module; a name it does not keep fails to compile.
+constexpr size_t ScanRawAt(std::string_view name) {
+  for (size_t i = 0; i < kModuleRawProperties.size(); ++i) {
+    if (name == kModuleRawProperties[i]) return i;
+  }
+  throw std::logic_error("not a raw property of the slot scan");
+}
+
+constexpr bool ReportRawLeadsScanRaw() {
+  for (size_t i = 0; i < kReportRawProperties.size(); ++i) {
+    if (ScanRawAt(kReportRawProperties[i]) != i) return false;
+  }
+  return true;
+}
+static_assert(ReportRawLeadsScanRaw(), "the report's raw properties must lead the scan's");
+
+constexpr size_t kRawLocator = ScanRawAt("DeviceLocator");
+constexpr size_t kRawBank = ScanRawAt("BankLabel");
+constexpr size_t kRawCapacity = ScanRawAt("Capacity");
+constexpr size_t kRawPartNumber = ScanRawAt("PartNumber");
+constexpr size_t kRawSmbiosType = ScanRawAt("SMBIOSMemoryType");
+constexpr size_t kRawSpeed = ScanRawAt("Speed");
+constexpr size_t kRawConfiguredSpeed = ScanRawAt("ConfiguredClockSpeed");
+constexpr size_t kRawFormFactor = ScanRawAt("FormFactor");
+constexpr size_t kRawDataWidth = ScanRawAt("DataWidth");
+constexpr size_t kRawTotalWidth = ScanRawAt("TotalWidth");
+constexpr size_t kRawVoltage = ScanRawAt("ConfiguredVoltage");
+
+// Takes the scan's rows and raw values over: the scan is done with them, and the command runs
+// on many machines, so nothing is read from the class or copied a second time.
+ModuleReport ReportModule(ModuleFacts&& facts, const TWin32_PhysicalMemory& modules) {
   ModuleReport m;
   m.index = facts.index;
-  m.panel = facts.rows;
-  m.raw.reserve(kReportRawProperties.size());
-  for (const std::string& name : kReportRawProperties) m.raw.emplace_back(name, prop(name));
-  // The raw properties were just read: take them from there rather than from the class again.
-  auto raw = [&](std::string_view name) -> const PropertyValue& {
-    for (const auto& [held, value] : m.raw) {
-      if (held == name) return value;
-    }
-    throw std::logic_error("not a raw report property");
-  };
-  m.capacityBytes = NumberOf(raw("Capacity"));
-  m.speed = Positive(NumberOf(raw("Speed")));
-  m.configuredSpeed = Positive(NumberOf(raw("ConfiguredClockSpeed")));
-  std::optional<int64_t> smbiosFormFactor = NumberOf(prop("SMBIOSFormFactor"));
-  m.formFactor = FormFactorName(smbiosFormFactor, NumberOf(raw("FormFactor")));
-  m.dataWidth = Positive(NumberOf(prop("DataWidth")));
-  m.totalWidth = Positive(NumberOf(prop("TotalWidth")));
-  m.voltageMillivolts = Positive(NumberOf(prop("ConfiguredVoltage")));
-  m.locator = ValueToString(raw("DeviceLocator"));
-  m.bankLabel = ValueToString(raw("BankLabel"));
+  m.raw = std::move(facts.raw);
+  const auto raw = [&](size_t at) -> const PropertyValue& { return m.raw[at].second; };
+  m.capacityBytes = NumberOf(raw(kRawCapacity));
+  m.speed = Positive(NumberOf(raw(kRawSpeed)));
+  m.configuredSpeed = Positive(NumberOf(raw(kRawConfiguredSpeed)));
+  std::optional<int64_t> smbiosFormFactor =
+      NumberOf(modules.PropertyValueRefAt("SMBIOSFormFactor", facts.index));
+  m.formFactor = FormFactorName(smbiosFormFactor, NumberOf(raw(kRawFormFactor)));
+  m.dataWidth = Positive(NumberOf(raw(kRawDataWidth)));
+  m.totalWidth = Positive(NumberOf(raw(kRawTotalWidth)));
+  m.voltageMillivolts = Positive(NumberOf(raw(kRawVoltage)));
+  m.locator = ValueToString(raw(kRawLocator));
+  m.bankLabel = ValueToString(raw(kRawBank));
+  m.partNumber = ValueToString(raw(kRawPartNumber));
+  m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(raw(kRawSmbiosType))));
+  // The scan keeps more raw values than the report lists; those were read above.
+  m.raw.erase(m.raw.begin() + kReportRawProperties.size(), m.raw.end());
   m.manufacturer = facts.rows.size() > kManufacturerRow ? facts.rows[kManufacturerRow].second : "";
-  m.partNumber = ValueToString(raw("PartNumber"));
   const std::string& type = facts.rows.size() > kTypeRow ? facts.rows[kTypeRow].second : std::string();
   m.typeName = type.substr(0, type.find(kTypeRatingSeparator));
-  m.soldered = IsSoldered(smbiosFormFactor, Positive(NumberOf(raw("SMBIOSMemoryType"))));
+  m.panel = std::move(facts.rows);
   return m;
 }
 
@@ -111,7 +129,8 @@ MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiPro
   report.maximumGB = scan.maximumGB;
   report.installedBytes = scan.totalBytes;
   report.currentGB = scan.totalBytes / 1024 / 1024 / 1024;
-  for (const ModuleFacts& facts : scan.modules) report.modules.push_back(ReportModule(facts, modules));
+  report.modules.reserve(scan.modules.size());
+  for (ModuleFacts& facts : scan.modules) report.modules.push_back(ReportModule(std::move(facts), modules));
   report.emptySlots = std::move(emptySlots);
   report.emptySlotBanks = std::move(emptySlotBanks);
   report.arrayCorrections = SystemArrayCorrections(arrays);

@@ -1,6 +1,7 @@
 #pragma once
 // What the report shows, computed by the window's own slot scan plus the facts the window does
 // not show: exact sizes, configured speed, form factor, widths, voltage, the upgrade summary.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -56,8 +57,12 @@ struct MemoryReport {
   ReportInsights insights;
 };
 
-// The module properties the JSON "raw" member holds, in this order.
-extern const std::vector<std::string> kReportRawProperties;
+// The module properties the JSON "raw" member holds, in this order: the first ones the slot scan
+// keeps of every module, so the report takes them over from the scan instead of reading again.
+inline constexpr std::array<const char*, 11> kReportRawProperties = {
+    "DeviceLocator", "BankLabel",        "Capacity", "Manufacturer",
+    "PartNumber",    "SerialNumber",     "MemoryType", "SMBIOSMemoryType",
+    "Speed",         "ConfiguredClockSpeed", "FormFactor"};
 
 // The module query failed: nothing to report.
 class InventoryError : public std::runtime_error {

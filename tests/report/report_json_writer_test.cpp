@@ -58,6 +58,41 @@ TEST(ReportJsonWriter, LaysOutNestedContainersAsTheLibraryDoes) {
   EXPECT_EQ(out, Dumped(j));
 }
 
+// Line breaks are cut from a fixed run of spaces: nesting deeper than it reaches still indents
+// two spaces a level, in objects and arrays, before members and before closing brackets.
+TEST(ReportJsonWriter, IndentsDeepNestingAsTheLibraryDoes) {
+  constexpr int kDepth = 45;
+  std::string out;
+  JsonWriter w(out);
+  Json expected = Json::array({1, 2});
+  for (int level = 0; level < kDepth; ++level) {
+    expected = level % 2 ? Json::array({expected, level}) : Json{{"k", expected}, {"n", level}};
+  }
+  for (int level = kDepth - 1; level >= 0; --level) {
+    if (level % 2) {
+      w.BeginArray();
+    } else {
+      w.BeginObject();
+      w.Key("k");
+    }
+  }
+  w.BeginArray();
+  w.Int(1);
+  w.Int(2);
+  w.EndArray();
+  for (int level = 0; level < kDepth; ++level) {
+    if (level % 2) {
+      w.Int(level);
+      w.EndArray();
+    } else {
+      w.Key("n");
+      w.Int(level);
+      w.EndObject();
+    }
+  }
+  EXPECT_EQ(out, Dumped(expected));
+}
+
 // The library escapes C0 controls, quotes and backslashes; the report escapes DEL and the C1
 // controls besides, as \u00XX, and leaves every other character (and '/') as it is.
 TEST(ReportJsonWriter, EscapesEveryControlAndNothingElse) {

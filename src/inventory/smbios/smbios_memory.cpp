@@ -1,5 +1,6 @@
 #include "inventory/smbios/smbios_memory.h"
 
+#include <array>
 #include <map>
 #include <optional>
 #include <set>
@@ -71,8 +72,8 @@ template <typename T>
 PropertyValue OrNull(const std::optional<T>& v) {
   return v ? Number(*v) : PropertyValue::Null();
 }
-PropertyValue OrNull(const std::optional<std::string>& v) {
-  return v ? PropertyValue(*v) : PropertyValue::Null();
+PropertyValue OrNull(std::optional<std::string>&& v) {
+  return v ? PropertyValue(std::move(*v)) : PropertyValue::Null();
 }
 
 std::optional<uint8_t> Byte(const SmbiosStructure& s, size_t offset) {
@@ -96,27 +97,54 @@ std::optional<std::string> Text(const SmbiosStructure& s, size_t offset) {
   return number ? s.String(*number) : std::nullopt;
 }
 
+// Every instance carries every property of its class (null where SMBIOS has no value), in this
+// order: the class's own properties first, then the ones Windows 10 added, then ours.
+constexpr std::array<std::string_view, 37> kDeviceProperties = {
+    "BankLabel", "Capacity", "Caption", "CreationClassName", "DataWidth", "Description",
+    "DeviceLocator", "FormFactor", "HotSwappable", "InstallDate", "InterleaveDataDepth",
+    "InterleavePosition", "Manufacturer", "MemoryType", "Model", "Name",
+    "OtherIdentifyingInfo", "PartNumber", "PositionInRow", "PoweredOn", "Removable",
+    "Replaceable", "SerialNumber", "SKU", "Speed", "Status", "Tag", "TotalWidth", "TypeDetail",
+    "Version", "Attributes", "ConfiguredClockSpeed", "ConfiguredVoltage", "MaxVoltage",
+    "MinVoltage", "SMBIOSMemoryType", "SMBIOSFormFactor"};
+
+constexpr std::array<std::string_view, 28> kArrayProperties = {
+    "Caption", "CreationClassName", "Depth", "Description", "Height", "HotSwappable",
+    "InstallDate", "Location", "Manufacturer", "MaxCapacity", "MemoryDevices",
+    "MemoryErrorCorrection", "Model", "Name", "OtherIdentifyingInfo", "PartNumber",
+    "PoweredOn", "Removable", "Replaceable", "SerialNumber", "SKU", "Status", "Tag", "Use",
+    "Version", "Weight", "Width", "MaxCapacityEx"};
+
+// A property of one class, found in its list when the program is compiled: setting it costs no
+// search, and a name the class lacks does not compile.
+template <const auto& Names>
+struct PropertyOf {
+  consteval PropertyOf(const char* name) : at(0) {
+    while (at < Names.size() && Names[at] != name) ++at;
+    if (at == Names.size()) throw "not a property of the class";
+  }
+  size_t at;
+};
+using DeviceProperty = PropertyOf<kDeviceProperties>;
+using ArrayProperty = PropertyOf<kArrayProperties>;
+
 // Builds one instance with every property of its class, null until set. The values sit in the
-// class's order from the start, so setting one finds its slot and the instance is moved out whole.
+// class's order from the start, so the instance is moved out whole.
+template <const auto& Names>
 class Instance {
  public:
-  explicit Instance(const std::vector<std::string>& names) {
-    data_.reserve(names.size());
-    for (const std::string& name : names) data_.emplace_back(name, PropertyValue::Null());
+  Instance() {
+    data_.reserve(Names.size());
+    for (std::string_view name : Names) data_.emplace_back(name, PropertyValue::Null());
   }
-  void Set(std::string_view name, PropertyValue value) {
-    for (auto& [slot, held] : data_) {
-      if (slot == name) {
-        held = std::move(value);
-        return;
-      }
-    }
-  }
+  void Set(PropertyOf<Names> property, PropertyValue value) { data_[property.at].second = std::move(value); }
   WmiInstanceData Done() && { return std::move(data_); }
 
  private:
   WmiInstanceData data_;
 };
+using DeviceInstance = Instance<kDeviceProperties>;
+using ArrayInstance = Instance<kArrayProperties>;
 
 // ---- Type 16 fields ----
 
@@ -137,7 +165,7 @@ ArrayCapacity ArrayMaxCapacity(const SmbiosStructure& s) {
 }
 
 WmiInstanceData MapArray(const SmbiosStructure& s, size_t index) {
-  Instance inst(PhysicalMemoryArrayPropertyNames());
+  ArrayInstance inst;
   inst.Set("Caption", "Physical Memory Array");
   inst.Set("CreationClassName", kArrayClass);
   inst.Set("Description", "Physical Memory Array");
@@ -204,7 +232,7 @@ std::optional<uint8_t> DeviceRank(const SmbiosStructure& s) {
   return attributes ? NonZero<uint8_t>(*attributes & kRankMask) : std::nullopt;
 }
 
-void SetDeviceCodes(Instance& inst, const SmbiosStructure& s) {
+void SetDeviceCodes(DeviceInstance& inst, const SmbiosStructure& s) {
   if (auto type = Byte(s, kDeviceMemoryType)) {
     inst.Set("SMBIOSMemoryType", Number(*type));
     inst.Set("MemoryType", Number(WmiMemoryType(*type)));
@@ -218,7 +246,7 @@ void SetDeviceCodes(Instance& inst, const SmbiosStructure& s) {
   inst.Set("TotalWidth", OrNull(DeviceWidth(s, kDeviceTotalWidth)));
 }
 
-void SetDeviceTexts(Instance& inst, const SmbiosStructure& s) {
+void SetDeviceTexts(DeviceInstance& inst, const SmbiosStructure& s) {
   inst.Set("DeviceLocator", OrNull(Text(s, kDeviceLocator)));
   inst.Set("BankLabel", OrNull(Text(s, kDeviceBankLocator)));
   inst.Set("Manufacturer", OrNull(Text(s, kDeviceManufacturer)));
@@ -226,7 +254,7 @@ void SetDeviceTexts(Instance& inst, const SmbiosStructure& s) {
   inst.Set("PartNumber", OrNull(Text(s, kDevicePartNumber)));
 }
 
-void SetDeviceRatings(Instance& inst, const SmbiosStructure& s) {
+void SetDeviceRatings(DeviceInstance& inst, const SmbiosStructure& s) {
   inst.Set("Speed", OrNull(DeviceSpeed(s, kDeviceSpeed, kDeviceExtendedSpeed)));
   inst.Set("ConfiguredClockSpeed",
            OrNull(DeviceSpeed(s, kDeviceConfiguredSpeed, kDeviceExtendedConfiguredSpeed)));
@@ -237,7 +265,7 @@ void SetDeviceRatings(Instance& inst, const SmbiosStructure& s) {
 }
 
 WmiInstanceData MapDevice(const SmbiosStructure& s, const DeviceSize& size, size_t index) {
-  Instance inst(PhysicalMemoryPropertyNames());
+  DeviceInstance inst;
   inst.Set("Caption", "Physical Memory");
   inst.Set("CreationClassName", kDeviceClass);
   inst.Set("Description", "Physical Memory");
@@ -271,28 +299,6 @@ bool IsSystemMemoryDevice(const SmbiosStructure& s, const std::map<uint16_t, boo
 }
 
 }  // namespace
-
-const std::vector<std::string>& PhysicalMemoryPropertyNames() {
-  static const std::vector<std::string> names = {
-      "BankLabel", "Capacity", "Caption", "CreationClassName", "DataWidth", "Description",
-      "DeviceLocator", "FormFactor", "HotSwappable", "InstallDate", "InterleaveDataDepth",
-      "InterleavePosition", "Manufacturer", "MemoryType", "Model", "Name",
-      "OtherIdentifyingInfo", "PartNumber", "PositionInRow", "PoweredOn", "Removable",
-      "Replaceable", "SerialNumber", "SKU", "Speed", "Status", "Tag", "TotalWidth", "TypeDetail",
-      "Version", "Attributes", "ConfiguredClockSpeed", "ConfiguredVoltage", "MaxVoltage",
-      "MinVoltage", "SMBIOSMemoryType", "SMBIOSFormFactor"};
-  return names;
-}
-
-const std::vector<std::string>& PhysicalMemoryArrayPropertyNames() {
-  static const std::vector<std::string> names = {
-      "Caption", "CreationClassName", "Depth", "Description", "Height", "HotSwappable",
-      "InstallDate", "Location", "Manufacturer", "MaxCapacity", "MemoryDevices",
-      "MemoryErrorCorrection", "Model", "Name", "OtherIdentifyingInfo", "PartNumber",
-      "PoweredOn", "Removable", "Replaceable", "SerialNumber", "SKU", "Status", "Tag", "Use",
-      "Version", "Weight", "Width", "MaxCapacityEx"};
-  return names;
-}
 
 SmbiosMemoryInventory MapSmbiosMemory(const SmbiosTable& table) {
   SmbiosMemoryInventory inv;

@@ -4,7 +4,8 @@
 //
 // Type 16 arrays of system memory become Win32_PhysicalMemoryArray instances; type 17 devices
 // with a module, of such an array or of no known array, become Win32_PhysicalMemory instances.
-// A field the structure is too short to hold, or that holds SMBIOS's "unknown", is null.
+// A field the structure is too short to hold, or that holds SMBIOS's "unknown", is null. Every
+// instance carries every property of its class.
 #include <string>
 #include <vector>
 
@@ -18,8 +19,3 @@ struct SmbiosMemoryInventory {
 };
 
 SmbiosMemoryInventory MapSmbiosMemory(const SmbiosTable& table);
-
-// Every instance carries every one of these properties (null where SMBIOS has no value), in
-// this order: the class's own properties first, then the ones Windows 10 added, then ours.
-const std::vector<std::string>& PhysicalMemoryPropertyNames();
-const std::vector<std::string>& PhysicalMemoryArrayPropertyNames();

@@ -1,5 +1,6 @@
 #include "inventory/smbios/smbios_source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-constexpr size_t kReadChunk = 64 * 1024;
+// A dump is read straight into its vector, without the stream's own buffer: one page first,
+// doubling while the file goes on. Most tables fit the first page.
+constexpr size_t kFirstRead = 4096;
 
 }  // namespace
 
@@ -24,13 +27,20 @@ std::vector<uint8_t> ReadSmbiosFile(const std::string& path) {
   errno = 0;
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) throw SmbiosReadError(path, std::strerror(errno));
-  std::vector<uint8_t> bytes;
-  uint8_t chunk[kReadChunk];
-  while (size_t n = std::fread(chunk, 1, sizeof chunk, file.get())) {
-    bytes.insert(bytes.end(), chunk, chunk + n);
-    if (bytes.size() > kMaxSmbiosFileSize) throw SmbiosReadError(path, "too large for SMBIOS tables");
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  std::vector<uint8_t> bytes(kFirstRead);
+  size_t size = 0;
+  for (;;) {
+    const size_t wanted = bytes.size() - size;
+    const size_t n = std::fread(bytes.data() + size, 1, wanted, file.get());
+    size += n;
+    if (size > kMaxSmbiosFileSize) throw SmbiosReadError(path, "too large for SMBIOS tables");
+    if (n < wanted) break;  // the end of the file, or an error
+    // One byte past the limit is enough to know the file is not a dump.
+    bytes.resize(std::min(2 * size, kMaxSmbiosFileSize + 1));
   }
   if (std::ferror(file.get())) throw SmbiosReadError(path, std::strerror(errno));
+  bytes.resize(size);
   return bytes;
 }
 

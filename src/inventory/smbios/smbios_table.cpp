@@ -76,6 +76,8 @@ std::optional<size_t> FindStringSetEnd(ByteRange table, size_t from) {
 
 std::vector<std::string> SplitStrings(ByteRange table, size_t from, size_t end) {
   std::vector<std::string> strings;
+  // One string per NUL, and one more when the last runs to the end: the vector is sized once.
+  strings.reserve(static_cast<size_t>(std::count(table.begin() + from, table.begin() + end, 0)) + 1);
   size_t start = from;
   for (size_t i = from; i <= end; ++i) {
     if (i == end || table[i] == 0) {

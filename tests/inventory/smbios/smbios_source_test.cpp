@@ -37,6 +37,27 @@ TEST_F(SmbiosSource, ReadsADumpFile) {
   EXPECT_EQ(Modules(MapSmbiosMemory(t)).size(), 1u);
 }
 
+// The file is read into a buffer that starts at one page and doubles: every size comes back
+// whole, at the page and doubling edges too, up to the limit and not one byte past it.
+TEST_F(SmbiosSource, ReadsEveryByteOfFilesAroundTheBufferEdgesUpToTheLimit) {
+  for (size_t size : {size_t{1}, size_t{4095}, size_t{4096}, size_t{4097}, size_t{8192},
+                      size_t{12289}, size_t{70000}}) {
+    Bytes bytes(size);
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
+    SaveBytes(Path("file.bin"), bytes);
+    EXPECT_EQ(ReadSmbiosFile(Path("file.bin")), bytes) << size << " bytes";
+  }
+  SaveBytes(Path("limit.bin"), Bytes(kMaxSmbiosFileSize, 0x5A));
+  EXPECT_EQ(ReadSmbiosFile(Path("limit.bin")).size(), kMaxSmbiosFileSize);
+  SaveBytes(Path("over.bin"), Bytes(kMaxSmbiosFileSize + 1, 0x5A));
+  try {
+    ReadSmbiosFile(Path("over.bin"));
+    FAIL() << "no error";
+  } catch (const SmbiosReadError& e) {
+    EXPECT_EQ(e.Reason(), "too large for SMBIOS tables");
+  }
+}
+
 TEST_F(SmbiosSource, ErrorsNameTheFileAndTheReason) {
   try {
     LoadSmbiosDumpFile(Path("missing.bin"));
