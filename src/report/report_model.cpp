@@ -116,7 +116,7 @@ MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiPro
   if (modules.Count() < 0) throw InventoryError("cannot read the WMI class Win32_PhysicalMemory");
   SlotScanState scan;
   try {
-    scan = ComputeSlotScan(arrays, modules, [](const std::string&) {});
+    scan = ComputeSlotScan(arrays, modules, SlotScanLog{});  // the report keeps no log
   } catch (const ConversionError& e) {
     throw InventoryError(std::string("the inventory holds a value of the wrong type: ") + e.what());
   }

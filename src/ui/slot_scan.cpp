@@ -1,5 +1,6 @@
 #include "ui/slot_scan.h"
 
+#include <algorithm>
 #include <limits>
 #include <string_view>
 
@@ -68,17 +69,19 @@ ModuleFacts Facts(int i, const TWin32_PhysicalMemory& module, SlotRows rows) {
   facts.index = i;
   facts.rows = std::move(rows);
   facts.capacity = module.Capacity;
+  facts.raw.reserve(kModuleRawProperties.size());
   for (const char* name : kModuleRawProperties) facts.raw.emplace_back(name, module.PropertyValue(name));
   return facts;
 }
 
 void ModulePass(TWin32_PhysicalMemory& modules, const SlotScanLog& log, SlotScanState& state) {
+  state.modules.reserve(state.modules.size() + static_cast<size_t>(std::max(modules.Count(), 0)));
   for (int32_t i = 0; i < modules.Count(); ++i) {
     modules.SetCollectionIndex(i);
     state.totalBytes = SaturatingAdd(state.totalBytes, modules.Capacity);
     SlotRows rows = PanelRows(modules);
     if (i < kSlotPanelCount) {
-      LogPanel(i, modules, rows, log);
+      if (log) LogPanel(i, modules, rows, log);
       state.panels[i].rows = rows;
     }
     state.modules.push_back(Facts(i, modules, std::move(rows)));

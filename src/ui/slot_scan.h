@@ -58,7 +58,8 @@ struct SlotScanState {
   bool finished = false;       // lists, buttons and the current-memory label decided
 };
 
-// Receives each run-log line (level "Info") when it is produced.
+// Receives each run-log line (level "Info") when it is produced; an empty one means no log, and
+// the lines are not even made.
 using SlotScanLog = std::function<void(const std::string&)>;
 
 // Walks both readers, which must be loaded. A conversion error in a later instance propagates

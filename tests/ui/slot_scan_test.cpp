@@ -96,6 +96,22 @@ TEST(SlotScan, EightSlotsFiveModules) {
   EXPECT_EQ(r.log.back(), "3\tSerial#\tSN0003");
 }
 
+// The report scans without a log: the same panels and modules, no line made.
+TEST(SlotScan, WithoutALogTheScanComputesTheSame) {
+  const auto provider = ProviderFromDataFile("wmi_8dev_5mod.json");
+  const SlotScanState logged = ScanWith(provider).state;
+  TWin32_PhysicalMemory modules(true, provider);
+  TWin32_PhysicalMemoryArray arrays(true, provider);
+  const SlotScanState quiet = ComputeSlotScan(arrays, modules, SlotScanLog{});
+  EXPECT_EQ(quiet.curmemLabel, logged.curmemLabel);
+  for (int i = 0; i < kSlotPanelCount; ++i) EXPECT_EQ(quiet.panels[i].rows, logged.panels[i].rows);
+  ASSERT_EQ(quiet.modules.size(), logged.modules.size());
+  for (size_t i = 0; i < quiet.modules.size(); ++i) {
+    EXPECT_EQ(quiet.modules[i].rows, logged.modules[i].rows);
+    EXPECT_EQ(quiet.modules[i].raw.size(), kModuleRawProperties.size());
+  }
+}
+
 TEST(SlotScan, TwoSlotsNarrowTheWindowAndFillHiddenPanels) {
   const SlotScanState s = ScanFixture("wmi_2dev_4mod.json").state;
   EXPECT_TRUE(s.narrowWindow);
