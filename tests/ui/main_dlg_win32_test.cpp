@@ -67,19 +67,25 @@ LRESULT CALLBACK CountActivations(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-// How often the parent is asked to draw one owner-drawn button.
-struct DrawCount {
-  HWND button;
+// Counts how often the parent of an owner-drawn button is asked to draw it, while it lives.
+class DrawWatch {
+ public:
+  explicit DrawWatch(HWND button) : button_(button) {
+    SetWindowSubclass(GetParent(button_), Count, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~DrawWatch() { RemoveWindowSubclass(GetParent(button_), Count, 1); }
   int draws = 0;
-};
 
-LRESULT CALLBACK CountDrawItems(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR counter) {
-  auto* count = reinterpret_cast<DrawCount*>(counter);
-  if (msg == WM_DRAWITEM && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem == count->button)
-    ++count->draws;
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
+ private:
+  static LRESULT CALLBACK Count(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR self) {
+    auto* watch = reinterpret_cast<DrawWatch*>(self);
+    if (msg == WM_DRAWITEM && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem == watch->button_)
+      ++watch->draws;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  HWND button_;
+};
 
 // Anti-aliased corners blend a little of the button into the background.
 bool NearColor(COLORREF a, COLORREF b) {
@@ -212,9 +218,8 @@ TEST_F(MainWindowTest, ACaptionSetForTheNextPaintIsDrawnByThatPaintAlone) {
   ShowWindow(dlg_->Handle(), SW_SHOWNA);
   PumpFor(100ms);
   HWND button = dlg_->getRAM_btn[0];
-  DrawCount count{button};
-  int& draws = count.draws;
-  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&count));
+  DrawWatch watch(button);
+  int& draws = watch.draws;
   SetWindowTextA(button, "drawn at once");
   EXPECT_GE(draws, 1) << "a plain caption change draws the button on the spot";
   draws = 0;
@@ -230,7 +235,6 @@ TEST_F(MainWindowTest, ACaptionSetForTheNextPaintIsDrawnByThatPaintAlone) {
   SetCaptionForNextPaint(button, "hidden");
   EXPECT_EQ(WindowText(button), "hidden");
   EXPECT_FALSE(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE);
-  RemoveWindowSubclass(GetParent(button), CountDrawItems, 1);
 }
 
 // The slot scan fills the panels under one deferral: nothing inside draws until the group is
@@ -239,23 +243,21 @@ TEST_F(MainWindowTest, DeferredDrawingPaintsTheGroupOnceAtTheEnd) {
   ShowWindow(dlg_->Handle(), SW_SHOWNA);
   PumpFor(100ms);
   HWND button = dlg_->getRAM_btn[1];
-  DrawCount count{button};
-  int& draws = count.draws;
-  SetWindowSubclass(GetParent(button), CountDrawItems, 1, reinterpret_cast<DWORD_PTR>(&count));
   {
-    DrawingDeferred deferred(dlg_->general_grp);
-    SetWindowTextA(button, "first");
-    SetWindowTextA(button, "second");
-    EnableWindow(button, FALSE);
-    EXPECT_EQ(draws, 0);
+    DrawWatch watch(button);
+    {
+      DrawingDeferred deferred(dlg_->general_grp);
+      SetWindowTextA(button, "first");
+      SetWindowTextA(button, "second");
+      EnableWindow(button, FALSE);
+    }
+    EXPECT_EQ(watch.draws, 0);
+    EXPECT_TRUE(IsWindowVisible(dlg_->general_grp));
+    EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(dlg_->lst[3], nullptr, FALSE));
+    RedrawWindow(dlg_->general_grp, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(watch.draws, 1);
   }
-  EXPECT_EQ(draws, 0);
-  EXPECT_TRUE(IsWindowVisible(dlg_->general_grp));
-  EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
-  EXPECT_TRUE(GetUpdateRect(dlg_->lst[3], nullptr, FALSE));
-  RedrawWindow(dlg_->general_grp, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  EXPECT_EQ(draws, 1);
-  RemoveWindowSubclass(GetParent(button), CountDrawItems, 1);
 
   ShowWindow(dlg_->general_grp, SW_HIDE);
   { DrawingDeferred deferred(dlg_->general_grp); }
