@@ -264,9 +264,9 @@ class QuitDuringDownloadTest(ProgramTestCase):
         self.assertTrue(E2E.site.requests(), "the program never asked for the links file")
         log = E2E.read_log()
         self.assertRunLog(log, start_up_lines(), run.started)
-        E2E.driver(*how)
+        answer = E2E.driver(*how)
         self.assertTrue(run.wait_for_exit(QUIT_LIMIT_S),
-                        "still running %d s after %s during the download" % (QUIT_LIMIT_S, how))
+                        "still running %d s after %s during the download (driver: %r)" % (QUIT_LIMIT_S, how, answer))
         self.assertEqual(run.process.returncode, 0, run.error_output())
         # The start-up lines stay; the download may record its abort; the scan never runs.
         after = parse_run_log(E2E.read_log())
