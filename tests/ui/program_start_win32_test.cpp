@@ -1,7 +1,5 @@
 // The program's start under Wine: windows that cannot be made, and what the windows free.
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -11,6 +9,7 @@
 #include "ui/error_box_win32.h"
 #include "ui/main_dlg_win32.h"
 #include "ui/program_start_win32.h"
+#include "win32_test_support.h"
 
 namespace {
 
@@ -158,12 +157,4 @@ TEST_F(ProgramStartTest, TheMainWindowFreesTheIconsAndFontsItMade) {
   EXPECT_EQ(GetObjectType(font), 0u);
 }
 
-int main(int argc, char** argv) {
-  CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  ::testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
-}
+int main(int argc, char** argv) { return RunWindowTests(argc, argv); }
