@@ -1,6 +1,6 @@
 #pragma once
 // The end-to-end driver: finds the running program's main window from another process and acts
-// on it the way a user would (real mouse clicks and key presses), or reads its controls back.
+// on it the way a user would (real mouse clicks), or reads its controls back.
 #include <windows.h>
 
 #include <string>
@@ -19,8 +19,8 @@ std::string TextOf(HWND window);
 bool BringToFront(HWND window);
 // Left click at the centre of `control` with synthesised mouse input.
 void ClickCentre(HWND control);
-// Ctrl + the given virtual key, typed into the foreground window.
-void TypeControlChord(WORD virtualKey);
+// A point just inside the window's client area, in screen coordinates.
+POINT NearClientOrigin(HWND window);
 // Activates a window of this process, then `main` again. Reports both steps.
 struct AwayAndBack {
   bool awayActive = false;

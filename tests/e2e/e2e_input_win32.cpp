@@ -1,10 +1,11 @@
-// Synthesised user input: activation, mouse clicks and key chords.
+// Synthesised user input: activation and mouse clicks.
 #include "e2e_driver_win32.h"
 
 namespace {
 
 constexpr DWORD kSettleMs = 300;
-constexpr DWORD kKeyGapMs = 30;
+constexpr DWORD kInputGapMs = 30;
+constexpr int kNearOrigin = 4;  // pixels into the client area, over the banner
 constexpr const char* kAwayClass = "ModulixE2EAway";
 // The stand-in window sits in the lower right corner, away from the main window.
 constexpr int kAwayLeft = 1000, kAwayTop = 850, kAwayWidth = 220, kAwayHeight = 120;
@@ -18,18 +19,9 @@ INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
   return input;
 }
 
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 void Send(INPUT input) {
   SendInput(1, &input, sizeof(INPUT));
-  PumpFor(kKeyGapMs);
+  PumpFor(kInputGapMs);
 }
 
 // Absolute mouse coordinates are on a 0..65535 scale over the primary screen.
@@ -80,12 +72,10 @@ void ClickCentre(HWND control) {
   PumpFor(kSettleMs);
 }
 
-void TypeControlChord(WORD virtualKey) {
-  Send(KeyInput(VK_CONTROL, false));
-  Send(KeyInput(virtualKey, false));
-  Send(KeyInput(virtualKey, true));
-  Send(KeyInput(VK_CONTROL, true));
-  PumpFor(kSettleMs);
+POINT NearClientOrigin(HWND window) {
+  POINT point{kNearOrigin, kNearOrigin};
+  ClientToScreen(window, &point);
+  return point;
 }
 
 AwayAndBack ActivateElsewhereAndBack(HWND main) {

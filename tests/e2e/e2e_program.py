@@ -4,6 +4,7 @@ launches of the program. Shared by the end-to-end test and the start-up measurem
 import datetime
 import os
 import shutil
+import subprocess
 import time
 
 from e2e_display import PrivateDisplay
@@ -25,6 +26,8 @@ ID_DRIVERS, ID_GET_RAM, ID_GET_SPEC, ID_LIST, ID_QUIT, ID_OPEN_LOG = 100, 110, 1
 
 SCAN_WAIT_S = 40
 OPEN_WAIT_S = 15
+KEY_TIMEOUT_S = 30
+KEY_GAP_MS = 30
 
 
 class Environment:
@@ -73,6 +76,24 @@ class Environment:
         self.session.reg_set(BROWSER_KEY, "Browsers", recorder)
         self.session.reg_set(BROWSER_KEY, "Mailers", recorder)
         self.session.reg_set(WINE_KEY, "Version", "win7")
+
+    # The user's hands.
+    def act(self, *how):
+        """("ctrl", LETTER) types Ctrl+LETTER on the keyboard; anything else is a driver command."""
+        return self.press_ctrl(how[1]) if how[0] == "ctrl" else self.driver(*how)
+
+    def press_ctrl(self, letter):
+        """Ctrl+letter on the display's keyboard, with the main window in front: [["ctrl", letter,
+        FOREGROUND]]. The keys go through the X server (XTest), as a real keyboard's do. Keys
+        injected inside Wine alone are unknown to the X server, and Wine sets its modifier keys
+        to the server's when a window first sees the pointer: a Ctrl injected just before that
+        is let go before its letter arrives. The display has no window manager, so its keys go
+        to the window under the pointer: the pointer is put just inside the main window."""
+        _, front, x, y = self.driver("front")[0]
+        subprocess.run(["xdotool", "mousemove", x, y, "key", "--delay", str(KEY_GAP_MS),
+                        "ctrl+" + letter.lower()], env=dict(os.environ, DISPLAY=self.display.name),
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=KEY_TIMEOUT_S, check=True)
+        return [["ctrl", letter, front]]
 
     # Paths of the program's files.
     def data_folder(self):

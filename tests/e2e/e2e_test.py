@@ -1,6 +1,7 @@
 """End-to-end test of Modulix.exe: the built program runs under Wine on a private Xvfb display,
 against the fixture machine tests/data/e2e_machine.json and a loopback web site, with Wine's
-browser and mail program replaced by a recorder. The driver program clicks and reads the window.
+browser and mail program replaced by a recorder. The driver program clicks and reads the window;
+keys are typed on the display's keyboard.
 
 Usage: e2e_test.py --modulix EXE --driver EXE --marker EXE --work DIR [unittest options]
 
@@ -73,7 +74,7 @@ class ProgramTestCase(unittest.TestCase):
             links.write(content)
 
     def quit_and_check(self, run, how, log_before):
-        E2E.driver(*how)
+        E2E.act(*how)
         self.assertTrue(run.wait_for_exit(QUIT_LIMIT_S), "the program is still running %d s after %s" % (QUIT_LIMIT_S, how))
         self.assertEqual(run.process.returncode, 0)
         self.assertEqual(E2E.read_log(), log_before, "quitting changed the log")
@@ -264,7 +265,7 @@ class QuitDuringDownloadTest(ProgramTestCase):
         self.assertTrue(E2E.site.requests(), "the program never asked for the links file")
         log = E2E.read_log()
         self.assertRunLog(log, start_up_lines(), run.started)
-        answer = E2E.driver(*how)
+        answer = E2E.act(*how)
         self.assertTrue(run.wait_for_exit(QUIT_LIMIT_S),
                         "still running %d s after %s during the download (driver: %r)" % (QUIT_LIMIT_S, how, answer))
         self.assertEqual(run.process.returncode, 0, run.error_output())
