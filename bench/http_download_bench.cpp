@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "support/download/file_grabber.h"
-#include "support/download/http_client.h"
-#include "support/download/socket.h"
+#include "support/http/http_client.h"
+#include "support/http_transport/socket.h"
 
 namespace {
 

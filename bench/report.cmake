@@ -1,4 +1,4 @@
-modulix_add_bench(report_bench SOURCES report_bench.cpp LIBS modulix_report)
+modulix_add_bench(report_bench SOURCES report_bench.cpp LIBS modulix_report_format)
 # report_vs_dmidecode.sh times the built program against dmidecode on the same dump, and beside
 # them report_floor, linked the same way, which only writes a report-sized text: the start-up
 # and exit that no report can go below. Kept out of bench/ itself, where every program is run

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "build_config.h"
-#include "report/report_human.h"
-#include "report/report_json.h"
+#include "report/format/report_human.h"
+#include "report/format/report_json.h"
 #include "report/report_source.h"
 #include "inventory/smbios/smbios_source.h"
 

@@ -6,7 +6,7 @@
 
 #include "build_config.h"
 #include "inventory/wmi/json_fixture_provider.h"
-#include "ui/slot_scan.h"
+#include "window_model/slot_scan.h"
 
 namespace {
 

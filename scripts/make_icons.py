@@ -2,7 +2,7 @@
 """Draws the program's 32 x 32 pictures and writes them as .ico files (32-bit with alpha).
 
 Run again after changing a drawing; the .ico files are committed.
-    scripts/make_icons.py src/ui/res
+    scripts/make_icons.py src/ui/shared/res
 """
 import struct
 import sys

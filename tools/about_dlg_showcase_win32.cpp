@@ -11,7 +11,7 @@
 #include "controls/image_button/img_btn_test_images_win32.h"
 #include "controls/image_button/img_btn_win32.h"
 #include "controls/image_button/spec_button_win32.h"
-#include "ui/about_dlg_win32.h"
+#include "ui/about_dlg/about_dlg_win32.h"
 
 namespace {
 constexpr int kClientWidth = 751;

@@ -8,8 +8,8 @@
 #include <exception>
 
 #include "controls/scope/sim_scope_win32.h"
-#include "ui/format_byte_size.h"
-#include "ui/memory_panel_win32.h"
+#include "window_model/format_byte_size.h"
+#include "ui/main_window/memory_panel_win32.h"
 
 namespace {
 constexpr UINT_PTR kTickTimer = 1, kQuitTimer = 2;

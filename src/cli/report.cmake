@@ -1,5 +1,5 @@
 # modulix-report: the command's options and output; the report itself is modulix_report.
-modulix_module(report_cli SOURCES report_options.cpp report_run.cpp DEPS report)
+modulix_module(report_cli SOURCES report_options.cpp report_run.cpp DEPS report_format)
 
 add_executable(modulix-report report_main.cpp)
 target_link_libraries(modulix-report PRIVATE modulix_report_cli)

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "cli/report_options.h"
-#include "report/report_human.h"
-#include "report/report_json.h"
+#include "report/format/report_human.h"
+#include "report/format/report_json.h"
 #include "report/report_model.h"
 #include "report/report_source.h"
 

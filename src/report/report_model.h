@@ -11,7 +11,7 @@
 
 #include "inventory/wmi/wmi_provider.h"
 #include "report/report_insights.h"
-#include "ui/slot_scan.h"
+#include "window_model/slot_scan.h"
 
 struct ModuleReport {
   int index = 0;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "support/download/digest_auth.h"
-#include "support/download/http_auth_challenge.h"
-#include "support/download/http_errors.h"
-#include "support/download/http_proxy_auth.h"
+#include "support/proxy_auth/digest_auth.h"
+#include "support/proxy_auth/http_auth_challenge.h"
+#include "support/http_transport/http_errors.h"
+#include "support/proxy_auth/http_proxy_auth.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string value(reinterpret_cast<const char*>(data), size);

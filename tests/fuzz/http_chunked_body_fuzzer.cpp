@@ -7,10 +7,10 @@
 #include <string>
 #include <utility>
 
-#include "support/download/http_errors.h"
-#include "support/download/http_limits.h"
-#include "support/download/http_memory_stream.h"
-#include "support/download/http_response.h"
+#include "support/http_transport/http_errors.h"
+#include "support/http_transport/http_limits.h"
+#include "support/http/http_memory_stream.h"
+#include "support/http/http_response.h"
 
 namespace {
 

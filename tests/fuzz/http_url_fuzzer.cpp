@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "support/download/http_url.h"
+#include "support/http/http_url.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/download/ntlm.h"
+#include "support/proxy_auth/ntlm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view message(reinterpret_cast<const char*>(data), size);

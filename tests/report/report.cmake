@@ -1,7 +1,7 @@
 modulix_add_test(report_test PORTABLE
-  SOURCES report_output_test.cpp report_text_test.cpp report_json_writer_test.cpp report_upgrade_test.cpp
-          report_insights_test.cpp report_sources_test.cpp
-  LIBS modulix_report smbios_dump_writer)
+  SOURCES format/report_output_test.cpp format/report_text_test.cpp format/report_json_writer_test.cpp
+          report_upgrade_test.cpp report_insights_test.cpp report_sources_test.cpp
+  LIBS modulix_report_format smbios_dump_writer)
 
 # The JSON of every fixture machine and sample dump against the published schema, with Debian's
 # python3-jsonschema (so the system's interpreter, whatever python3 comes first on the PATH).

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/report_channels.h"
-#include "report/report_insight_texts.h"
+#include "report/format/report_insight_texts.h"
 #include "report/report_insights.h"
 #include "report/report_model.h"
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "report/report_document.h"
+#include "report/format/report_document.h"
 #include "report/report_source.h"
 
 inline std::string TestDataPath(const std::string& name) {

@@ -26,7 +26,7 @@
 #include <string>
 
 #include "support/download/file_grabber_settings.h"
-#include "support/download/http_client.h"
+#include "support/http/http_client.h"
 #include "support/files/native_path.h"
 
 class TRunLog;

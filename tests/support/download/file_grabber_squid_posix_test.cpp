@@ -1,5 +1,5 @@
 // The downloader through a real proxy: Debian's squid, started here on a loopback port with a
-// generated configuration (tests/support/download/squid_proxy.sh), asking for Basic or Digest
+// generated configuration (tests/support/http/squid_proxy.sh), asking for Basic or Digest
 // proxy authentication, in front of a loopback test server.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,7 +13,7 @@
 
 #include "build_config.h"
 #include "file_grabber_test_support.h"
-#include "http_test_server.h"
+#include "support/http/http_test_server.h"
 #include "support/download/file_grabber.h"
 #include "support/run_log/run_log.h"
 
@@ -41,7 +41,7 @@ class TSquid {
   TSquid(const std::string& scheme, const std::string& user, const std::string& password) {
     TSocket::ListenLoopback(FPort);  // a free port, released at once for squid
     const std::string script =
-        std::string(MODULIX_SOURCE_DIR) + "/tests/support/download/squid_proxy.sh";
+        std::string(MODULIX_SOURCE_DIR) + "/tests/support/http/squid_proxy.sh";
     const std::string port = std::to_string(FPort), log = FFolder.File("squid.out");
     std::vector<std::string> args = {"/bin/bash", script, FFolder.File(""), port, scheme, user, password};
     std::vector<char*> argv;

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "file_grabber_test_support.h"
-#include "http_test_server.h"
+#include "support/http/http_test_server.h"
 #include "support/download/file_grabber.h"
 #include "support/run_log/run_log.h"
 #include "support/system/registry.h"

@@ -1,3 +1,0 @@
-#include "support/download/http_pump.h"
-
-bool PumpThreadMessages() { return true; }

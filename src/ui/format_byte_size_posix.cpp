@@ -1,3 +1,0 @@
-#include "ui/format_byte_size.h"
-
-std::string PlatformDecimalSeparator() { return "."; }

@@ -1,0 +1,33 @@
+// Menu handlers and the destroy handler of the main window.
+#include "support/download/file_grabber.h"
+#include "support/run_log/run_log.h"
+#include "ui/main_window/about_hook_win32.h"
+#include "ui/main_window/main_dlg_win32.h"
+#include "ui/report_window/report_window_win32.h"
+
+void TMainDlg::FormDestroy() {
+  if (busy_ > 0) {
+    releasePending_ = true;
+    return;
+  }
+  ReleaseOwnedObjects();
+}
+
+void TMainDlg::ReleaseOwnedObjects() {
+  releasePending_ = false;
+  FLog.reset();
+  FGrabber.reset();
+}
+
+TMainDlg::BusyScope::~BusyScope() {
+  if (--dlg_.busy_ == 0 && dlg_.releasePending_) dlg_.ReleaseOwnedObjects();
+}
+
+void TMainDlg::Openlogfile1Click() {
+  if (FLog) FLog->OpenLogFile();
+}
+
+void TMainDlg::About1Click() { ShowAboutDialog(); }
+
+// The inventory is read when the window opens, not at start-up, so starting stays as quick.
+void TMainDlg::Memoryreport1Click() { TReportDlg::ShowReport(Handle_); }

@@ -1,8 +1,0 @@
-// Program entry.
-#include <windows.h>
-
-#include "ui/program_start_win32.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  return RunProgram(instance, show);
-}

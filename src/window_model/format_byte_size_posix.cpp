@@ -1,0 +1,3 @@
+#include "window_model/format_byte_size.h"
+
+std::string PlatformDecimalSeparator() { return "."; }

@@ -1,2 +1,0 @@
-modulix_add_test(format_byte_size_test PORTABLE SOURCES format_byte_size_test.cpp LIBS modulix_format_byte_size)
-modulix_add_test(format_byte_size_win32_test WIN32 SOURCES format_byte_size_test.cpp LIBS modulix_format_byte_size)

@@ -1,2 +1,0 @@
-modulix_add_test(memory_panel_test PORTABLE SOURCES memory_panel_test.cpp LIBS modulix_memory_panel)
-modulix_add_test(memory_panel_win32_test WIN32 SOURCES memory_panel_win32_test.cpp LIBS modulix_memory_panel)

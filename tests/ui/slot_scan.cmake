@@ -1,2 +1,0 @@
-modulix_add_test(slot_scan_test PORTABLE SOURCES slot_scan_test.cpp LIBS modulix_slot_scan)
-modulix_add_test(slot_scan_win32_test WIN32 SOURCES slot_scan_test.cpp LIBS modulix_slot_scan)

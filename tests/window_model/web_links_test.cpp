@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "window_model/startup_texts.h"
+#include "window_model/web_links.h"
+
+namespace {
+const std::string kSite = "http://www.tervane.example";
+}
+
+TEST(BuyMemoryLink, OnlyWebAddressesFromTheLinksFileCount) {
+  EXPECT_EQ(ChooseBuyMemoryLink(kSite, "http://shop.example/ram"), "http://shop.example/ram");
+  EXPECT_EQ(ChooseBuyMemoryLink(kSite, "HTTPS://Shop.example/ram?a=1"),
+            "HTTPS://Shop.example/ram?a=1");
+  // Missing, too short, or not a web address: the program's own page.
+  for (const char* refused : {"", "x", "C:\\Windows\\System32\\cmd.exe", "\\\\host\\share\\x.exe",
+                              "file:///C:/x.exe", "http:/", "ftp://host/x", " http://a.example",
+                              "javascript:alert(1)"}) {
+    EXPECT_EQ(ChooseBuyMemoryLink(kSite, refused), kSite + "/modulix") << refused;
+  }
+  // A scheme with no host names no page.
+  for (const char* hostless : {"http://", "https://", "http:///ram", "http://?ram", "http://#ram",
+                               "http://user@/ram", "http://:8080/ram"}) {
+    EXPECT_FALSE(IsUsableLink(hostless)) << hostless;
+  }
+  EXPECT_TRUE(IsUsableLink("http://a"));
+  EXPECT_TRUE(IsUsableLink("http://shop.example:8080?ram"));
+  // Control characters could smuggle a second command or header.
+  EXPECT_FALSE(IsUsableLink("http://a.example/\r\nx"));
+  EXPECT_FALSE(IsUsableLink(std::string("http://a.example/\x7F")));
+  EXPECT_FALSE(IsUsableLink("http://a.example/\tx"));
+}
+
+TEST(ModuleSearch, EncodesManufacturerAndModelAsShown) {
+  EXPECT_EQ(ModuleSearchUrl(kSite, "Freescale (Motorola)", "MT16"),
+            kSite + "/modulix/index.php?keyword=Freescale%20%28Motorola%29%20MT16");
+  // Trailing blanks of a model are kept, as "%20" groups.
+  EXPECT_EQ(ModuleSearchUrl(kSite, "Samsung", "M378B5273CH0-CH9  "),
+            kSite + "/modulix/index.php?keyword=Samsung%20M378B5273CH0-CH9%20%20");
+  EXPECT_EQ(DriversPageUrl(kSite), kSite + "/quorin/drivers.php");
+}
+
+TEST(StartupTexts, CaptionAndLinksFile) {
+  EXPECT_EQ(StartupCaption("1.4.5.11"), "Modulix v1.4.5.11");
+  EXPECT_EQ(StartupCaption(""), "Modulix v");  // no version resource
+  EXPECT_EQ(LinksFileUrl(kSite), kSite + "/modulix/modulix.ini");
+  EXPECT_EQ(std::string(kEmptySlotCaption).size(), 40u);
+  EXPECT_EQ(std::string(kEmptySlotCaption).substr(12, 2), "\n\r");
+}

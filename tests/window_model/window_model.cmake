@@ -1,0 +1,7 @@
+modulix_add_test(format_byte_size_test PORTABLE SOURCES format_byte_size_test.cpp LIBS modulix_format_byte_size)
+modulix_add_test(format_byte_size_win32_test WIN32 SOURCES format_byte_size_test.cpp LIBS modulix_format_byte_size)
+modulix_add_test(memory_panel_test PORTABLE SOURCES memory_panel_test.cpp LIBS modulix_memory_panel)
+modulix_add_test(slot_scan_test PORTABLE SOURCES slot_scan_test.cpp LIBS modulix_slot_scan)
+modulix_add_test(slot_scan_win32_test WIN32 SOURCES slot_scan_test.cpp LIBS modulix_slot_scan)
+modulix_add_test(web_links_test PORTABLE SOURCES web_links_test.cpp
+  LIBS modulix_web_links modulix_startup_texts)
