@@ -95,6 +95,7 @@ class TMainDlg {
   void OnCommand(int id);
   void OnSize(int clientWidth);
   void CreateComponents();
+  bool MayStartVendorProgram(const std::wstring& program);
 
   HWND Handle_ = nullptr;
   HACCEL accelerators_ = nullptr;

@@ -45,3 +45,40 @@ TEST(FormatFileVersion, FourNumbersWithoutLeadingZeros) {
   EXPECT_EQ(FormatFileVersion(0, 0), L"0.0.0.0");
   EXPECT_EQ(FormatFileVersion(0xFFFFFFFF, 0x0100FFFE), L"65535.65535.256.65534");
 }
+
+TEST(IsInsideFolder, OnlyPathsThatStayBelowTheFolderCount) {
+  const std::wstring folder = L"C:\\Program Files";
+  struct InsideCase {
+    const wchar_t* path;
+    bool inside;
+  };
+  const InsideCase cases[] = {
+      {L"C:\\Program Files\\Tervane\\Velmet\\Velmet.exe", true},
+      {L"c:\\program files\\Tervane\\Velmet.exe", true},  // case does not matter
+      {L"C:/Program Files/Tervane/Velmet.exe", true},
+      {L"C:\\Program Files\\Velmet.exe", true},
+      {L"C:\\Program Files\\Velmet..exe", true},  // dots inside a name are a name
+      {L"C:\\Program Files", false},              // the folder itself
+      {L"C:\\Program Files\\", false},
+      {L"C:\\Program Files (x86)\\Velmet.exe", false},  // another folder, same start
+      {L"C:\\Program FilesX\\Velmet.exe", false},
+      {L"C:\\Program Files\\..\\Users\\ann\\Velmet.exe", false},
+      {L"C:\\Program Files\\Tervane\\..\\..\\Temp\\Velmet.exe", false},
+      {L"C:\\Program Files\\.. \\Temp\\Velmet.exe", false},  // trailing space is dropped
+      {L"C:\\Program Files\\.\\Velmet.exe", false},
+      {L"C:\\Users\\ann\\AppData\\Local\\Temp\\Velmet.exe", false},
+      {L"D:\\Program Files\\Velmet.exe", false},
+      {L"\\\\?\\C:\\Program Files\\Velmet.exe", false},  // another form: not trusted
+      {L"C:\\PROGRA~1\\Velmet.exe", false},
+      {L"Program Files\\Velmet.exe", false},
+      {L"", false},
+  };
+  for (const InsideCase& c : cases) {
+    EXPECT_EQ(IsInsideFolder(c.path, folder), c.inside) << c.path;
+  }
+  EXPECT_TRUE(IsInsideFolder(L"C:\\Program Files\\Velmet.exe", L"C:\\Program Files\\"));
+  EXPECT_FALSE(IsInsideFolder(L"C:\\Velmet.exe", L""));  // an unknown folder holds nothing
+  EXPECT_TRUE(IsInsideAnyFolder(L"C:\\Program Files (x86)\\Velmet.exe",
+                                {folder, L"C:\\Program Files (x86)"}));
+  EXPECT_FALSE(IsInsideAnyFolder(L"C:\\Program Files\\Velmet.exe", {}));
+}
