@@ -1,5 +1,6 @@
 // Menu handlers and the destroy handler of the main window.
 #include "support/download/file_grabber.h"
+#include "support/files/shell_open.h"
 #include "support/run_log/run_log.h"
 #include "ui/main_window/about_hook_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
@@ -15,6 +16,7 @@ void TMainDlg::FormDestroy() {
 
 void TMainDlg::ReleaseOwnedObjects() {
   releasePending_ = false;
+  SetShellFailureLog(nullptr);  // it writes to FLog
   FLog.reset();
   FGrabber.reset();
 }
