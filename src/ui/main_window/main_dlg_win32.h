@@ -57,6 +57,8 @@ class TMainDlg {
   // Created by the start-up, released when the window is destroyed.
   std::unique_ptr<TRunLog> FLog;
   std::unique_ptr<TFileGrabber> FGrabber;
+  // Makes `log` FLog, and the place where failed shell opens are written.
+  void AttachRunLog(std::unique_ptr<TRunLog> log);
 
   // Event handlers.
   void AppEvtActivate();

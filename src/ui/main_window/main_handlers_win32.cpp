@@ -14,6 +14,15 @@ void TMainDlg::FormDestroy() {
   ReleaseOwnedObjects();
 }
 
+void TMainDlg::AttachRunLog(std::unique_ptr<TRunLog> log) {
+  constexpr int kError = 2;
+  FLog = std::move(log);
+  // A link with no browser or mail program behind it fails without a word from the shell.
+  SetShellFailureLog([this](const std::string& line) {
+    if (FLog) FLog->Add(line, kError);
+  });
+}
+
 void TMainDlg::ReleaseOwnedObjects() {
   releasePending_ = false;
   SetShellFailureLog(nullptr);  // it writes to FLog

@@ -8,7 +8,6 @@
 #include "support/download/file_grabber.h"
 #include "support/files/file_utils.h"
 #include "support/files/native_path.h"
-#include "support/files/shell_open.h"
 #include "support/system/registry.h"
 #include "support/run_log/run_log.h"
 #include "support/files/site_url.h"
@@ -25,7 +24,6 @@
 namespace {
 
 constexpr int kInfo = 1;
-constexpr int kError = 2;
 constexpr int kLogMaxLines = 10000;
 
 std::string FirstArgument() { return __argc > 1 ? std::string(__argv[1]) : std::string(); }
@@ -62,11 +60,9 @@ void RunStartupSequence(TMainDlg& dlg) {
   SetWindowTextA(dlg.Handle(), caption.c_str());
   RepaintBannerBackground(dlg.top_pnl);
   const std::wstring folder = GetUserDataFolder(program, kApplicationTitleW);
-  dlg.FLog = std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines);
+  dlg.AttachRunLog(
+      std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines));
   LogSystemFacts(*dlg.FLog, WideToAnsi(program), caption);
-  SetShellFailureLog([&dlg](const std::string& line) {
-    if (dlg.FLog) dlg.FLog->Add(line, kError);
-  });
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);
   dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());

@@ -6,6 +6,7 @@
 
 #include "support/files/file_utils.h"
 #include "support/files/native_path.h"
+#include "support/run_log/run_log.h"
 #include "support/system/registry.h"
 #include "support/system/system_info.h"
 #include "support/files/shell_open.h"
