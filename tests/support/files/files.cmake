@@ -16,6 +16,5 @@ modulix_add_test(shell_open_test PORTABLE SOURCES shell_open_test.cpp LIBS modul
 modulix_add_test(site_url_test PORTABLE SOURCES site_url_test.cpp LIBS modulix_site_url)
 
 modulix_add_test(file_replace_test PORTABLE SOURCES file_replace_test.cpp LIBS modulix_file_replace)
-modulix_add_test(file_replace_win32_test WIN32
-                 SOURCES file_replace_test.cpp file_replace_held_win32_test.cpp
+modulix_add_test(file_replace_win32_test WIN32 SOURCES file_replace_test.cpp
                  LIBS modulix_file_replace)
