@@ -21,10 +21,8 @@ class ComApartment {
   // RPC_E_TOO_LATE, which is fine: the first one set it. Any other failure leaves COM's own
   // choice, and the proxy blankets set on each WMI object still apply.
   static void InitializeProcessSecurity() {
-    const HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
-                                            RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE,
-                                            nullptr);
-    (void)hr;  // RPC_E_TOO_LATE and the rest alike: nothing to undo
+    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
+                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
   }
 
   bool ok_;

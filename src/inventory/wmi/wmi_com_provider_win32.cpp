@@ -97,17 +97,18 @@ class ComInstance : public WmiInstance {
 
 class ComEnumerator : public WmiEnumerator {
  public:
-  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items) : items_(std::move(items)) {}
+  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items)
+      : items_(std::move(items)),
+        deadline_(std::chrono::steady_clock::now() + kQueryAnswerBound) {}
 
-  // Anything but one delivered object (the end, or an error) ends the walk; silence past the
-  // bound fails the query.
+  // Anything but one delivered object (the end, or an error) ends the walk; a query that has
+  // not delivered all its objects by the bound fails.
   bool Next(std::shared_ptr<WmiInstance>& item) override {
-    const auto deadline = std::chrono::steady_clock::now() + kQueryAnswerBound;
     ComPtr<IWbemClassObject> object;
     ULONG returned = 0;
     HRESULT hr;
     while ((hr = items_->Next(kNextWaitMs, 1, object.Put(), &returned)) == WBEM_S_TIMEDOUT) {
-      if (std::chrono::steady_clock::now() >= deadline) {
+      if (std::chrono::steady_clock::now() >= deadline_) {
         throw WmiError("WMI did not answer the query within " +
                        std::to_string(kQueryAnswerBound.count()) + " s");
       }
@@ -119,6 +120,7 @@ class ComEnumerator : public WmiEnumerator {
 
  private:
   ComPtr<IEnumWbemClassObject> items_;
+  std::chrono::steady_clock::time_point deadline_;
 };
 
 class ComServices : public WmiServices {

@@ -38,9 +38,9 @@ uint32_t MoveIntoPlace(const NativePath& temp, const NativePath& path, const Fil
 }  // namespace
 
 FileReplaceOps PlatformFileReplaceOps() {
+  const auto sleep = [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); };
   return FileReplaceOps{PlatformWriteNewFile, PlatformMoveOver, PlatformRemoveFile,
-                        PlatformMoveErrorMayPass,
-                        [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); }};
+                        PlatformMoveErrorMayPass, sleep};
 }
 
 NativePath UniqueTempPathBeside(const NativePath& target) {
