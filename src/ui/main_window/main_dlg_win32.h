@@ -57,6 +57,8 @@ class TMainDlg {
   // Created by the start-up, released when the window is destroyed.
   std::unique_ptr<TRunLog> FLog;
   std::unique_ptr<TFileGrabber> FGrabber;
+  // Makes `log` FLog, and the place where failed shell opens are written.
+  void AttachRunLog(std::unique_ptr<TRunLog> log);
 
   // Event handlers.
   void AppEvtActivate();
@@ -95,6 +97,7 @@ class TMainDlg {
   void OnCommand(int id);
   void OnSize(int clientWidth);
   void CreateComponents();
+  bool MayStartVendorProgram(const std::wstring& program);
 
   HWND Handle_ = nullptr;
   HACCEL accelerators_ = nullptr;
