@@ -88,7 +88,7 @@ class TSquid {
   uint16_t Port() const { return FPort; }
 
  private:
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
   uint16_t FPort = 0;
   pid_t FPid = -1;
 };
@@ -114,7 +114,7 @@ class FileGrabberSquidTest : public ::testing::TestWithParam<const char*> {
     return LevelsAndMessages(log.Lines());
   }
 
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
 };
 
 }  // namespace
@@ -150,7 +150,7 @@ TEST(FileGrabberSquidNtlmTest, NtlmHandshakeGoesThroughSquid) {
   TSquid squid("ntlm", "", "");
   std::string output;
   ASSERT_TRUE(squid.WaitReady(output)) << output;
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   grabber.SetSettingsReader([&](const std::string& name) -> std::string {

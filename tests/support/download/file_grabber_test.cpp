@@ -58,7 +58,7 @@ class FileGrabberTest : public ::testing::Test {
 
   std::vector<std::string> Log() const { return LevelsAndMessages(FLog.Lines()); }
 
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
   TRunLog FLog;
   TFileGrabber FGrabber;
   std::map<std::string, std::string> FSettings;
@@ -262,7 +262,7 @@ TEST(FileGrabberLifetimeTest, DestroyedWhileWaitingItEndsQuietly) {
     connection.ReadRequest();
     connection.WaitForClose();
   });
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   auto grabber = std::make_unique<TFileGrabber>(&log);
   int done = 0;
@@ -281,7 +281,7 @@ TEST(FileGrabberLifetimeTest, QuittingWhileWaitingEndsTheDownloadWithCode3) {
     connection.ReadRequest();
     connection.WaitForClose();
   });
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   grabber.SetMessagePump([] { return false; });
@@ -293,7 +293,7 @@ TEST(FileGrabberLifetimeTest, QuittingWhileWaitingEndsTheDownloadWithCode3) {
 
 TEST(FileGrabberLifetimeTest, OnDoneMayDestroyTheGrabber) {
   TTestServer site(Site());
-  TGrabberFolder folder;
+  TempFolder folder;
   auto grabber = std::make_unique<TFileGrabber>(nullptr);  // no log: entries are skipped
   grabber->Download(site.Url("/modulix/modulix.ini"), folder.File("modulix.ini"), nullptr,
                     [&grabber](TFileGrabber*) { grabber.reset(); });

@@ -37,7 +37,7 @@ TEST(FileGrabberWin32Test, ReplacesTheFileAndReportsWriteErrorsWithTheSystemCode
   TTestServer site([](TTestConnection& connection) {
     for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "[links]"));
   });
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   WriteFileText(folder.File("modulix.ini"), "old");
@@ -55,7 +55,7 @@ TEST(FileGrabberWin32Test, AStalledServerIsGivenUpAfterTenSecondsWhileTimersTick
     connection.ReadRequest();
     connection.WaitForClose();
   });
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);  // proxy settings from the registry: none here
   gTicks = 0;
@@ -90,7 +90,7 @@ TEST(FileGrabberWin32Test, AProxyValueThatIsNotAStringIsIgnoredWithOneErrorAndTh
   TTestServer proxy([](TTestConnection& connection) {
     for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "proxy"));
   });
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   setDword("UseHTTPProxy");

@@ -1,7 +1,5 @@
 // The main window under Wine: layout, first activation, menu shortcuts, error box.
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +13,7 @@
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/memory_panel_win32.h"
 #include "ui/shared/standard_controls_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
 using namespace std::chrono_literals;
 
@@ -323,13 +321,3 @@ TEST_F(MainWindowTest, CtrlQFromAChildControlClosesTheWindow) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  ::testing::InitGoogleTest(&argc, argv);
-  int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
-}
