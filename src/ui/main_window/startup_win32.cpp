@@ -9,6 +9,7 @@
 #include "support/files/file_utils.h"
 #include "support/files/native_path.h"
 #include "support/system/registry.h"
+#include "support/run_log/log_value.h"
 #include "support/run_log/run_log.h"
 #include "support/files/site_url.h"
 #include "support/system/system_info.h"
@@ -35,7 +36,7 @@ void LogSystemFacts(TRunLog& log, const std::string& program, const std::string&
   log.Add("Windows : " + GetWindowsVersionName(), kInfo);
   log.Add("64Bits : " + BoolToYesNo(IsWindows64Bit()), kInfo);
   log.Add("Administrator : " + BoolToYesNo(RunsAsAdministrator()), kInfo);
-  if (__argc > 1) log.Add(FirstArgument(), kInfo);
+  if (__argc > 1) log.Add(EscapeLogValue(FirstArgument()), kInfo);
 }
 
 void CaptionEmptySlotButtons(TMainDlg& dlg) {
