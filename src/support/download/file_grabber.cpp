@@ -36,6 +36,8 @@ TFileGrabber::~TFileGrabber() {
   FClient.reset();  // ends an exchange still open, before the body buffer goes
 }
 
+void TFileGrabber::SetBodyCheck(TBodyCheck check) { FBodyCheck = std::move(check); }
+
 void TFileGrabber::SetSettingsReader(TSettingsReader reader) { FSettingsReader = std::move(reader); }
 
 void TFileGrabber::SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
@@ -89,6 +91,10 @@ void TFileGrabber::HttpRequestDone(THttpClient* sender, THttpRequestType, uint16
 }
 
 void TFileGrabber::SaveBody() {
+  if (const std::string why = FBodyCheck ? FBodyCheck(FBody) : std::string(); !why.empty()) {
+    Log("File downloaded : Refused (" + why + ")", kLevelError);
+    return;
+  }
   const int32_t elapsed = int32_t(TickCount() - FStartTick);
   Log("File downloaded in " + std::to_string(elapsed) + "ms", kLevelInfo);
   if (const uint32_t error = ReplaceFileContent(FTargetFile, FBody))

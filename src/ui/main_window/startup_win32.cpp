@@ -17,6 +17,7 @@
 #include "window_model/app_title.h"
 #include "ui/main_window/banner_panel_win32.h"
 #include "window_model/format_byte_size.h"
+#include "window_model/links_file_check.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/program_start_win32.h"
 #include "ui/shared/standard_controls_win32.h"
@@ -68,6 +69,7 @@ void RunStartupSequence(TMainDlg& dlg) {
   CaptionEmptySlotButtons(dlg);
   dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());
   dlg.FGrabber->SetMessagePump(PumpProgramMessages);
+  dlg.FGrabber->SetBodyCheck(WhyNotALinksFile);
   dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + NativeText(kLinksFileName),
                          dlg.Handle());
   if (dlg.Destroyed()) return;

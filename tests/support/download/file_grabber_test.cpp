@@ -20,7 +20,7 @@ const char kExpectedRequestTail[] =
     "User-Agent: Mozilla/5.0\r\n";
 
 // Serves the links file at /modulix/modulix.ini and answers anything else as the path says:
-// /status/404, /truncated.
+// /status/404, /truncated, /portal (a captive portal's page), /closed-early (no length, cut).
 TTestServer::TScript Site() {
   return [](TTestConnection& connection) {
     for (std::string request; !(request = connection.ReadRequest()).empty();) {
@@ -30,6 +30,11 @@ TTestServer::TScript Site() {
         connection.Send(Answer(request.substr(12, 3) + " Status", "<html>error page</html>"));
       else if (request.find(" /truncated ") != std::string::npos) {
         connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n[links]\r\nram=");
+        return;
+      } else if (request.find(" /portal ") != std::string::npos)
+        connection.Send(Answer("200 OK", "<html>Sign in to the hotel network</html>\r\n"));
+      else if (request.find(" /closed-early ") != std::string::npos) {
+        connection.Send("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n[links]\r\nram=http://");
         return;
       } else
         connection.Send(Answer("200 OK", ""));
@@ -123,6 +128,22 @@ TEST_F(FileGrabberTest, ADownloadPastItsDeadlineEndsLikeATimeoutAndKeepsTheFile)
   EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
   EXPECT_EQ(FFolder.Count(), 2u);
+}
+
+TEST_F(FileGrabberTest, ABodyTheCheckRefusesIsAnErrorAndKeepsTheLastGoodFile) {
+  TTestServer site(Site());
+  const std::string target = FFolder.File("modulix.ini");
+  WriteFileText(target, "last good links");
+  FGrabber.SetBodyCheck([](std::string_view body) {
+    return body.substr(0, 9) == "[links]\r\n" && body.back() == '\n' ? "" : "bad " + std::string(body.substr(0, 6));
+  });
+  Download(site.Url("/portal"), target);
+  Download(site.Url("/closed-early"), target);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"Error: File downloaded : Refused (bad [links)",
+                                             "Error: File downloaded : Refused (bad <html>)"}));
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>(kLinks));
 }
 
 TEST_F(FileGrabberTest, AFileThatCannotBeWrittenIsAWriteError) {
