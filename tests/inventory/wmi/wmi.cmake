@@ -6,3 +6,5 @@ modulix_add_test(inventory_wmi_class_test PORTABLE SOURCES wmi_class_test.cpp
   LIBS modulix_inventory)
 modulix_add_test(inventory_fixture_test PORTABLE SOURCES json_fixture_provider_test.cpp
   LIBS modulix_inventory)
+modulix_add_test(inventory_fixture_variable_win32_test WIN32
+  SOURCES fixture_variable_win32_test.cpp LIBS modulix_inventory)
