@@ -7,6 +7,7 @@
 
 #include "support/download/file_grabber.h"
 #include "support/files/file_utils.h"
+#include "support/files/leftover_temp_files.h"
 #include "support/files/native_path.h"
 #include "support/system/registry.h"
 #include "support/run_log/log_value.h"
@@ -62,8 +63,9 @@ void RunStartupSequence(TMainDlg& dlg) {
   SetWindowTextA(dlg.Handle(), caption.c_str());
   RepaintBannerBackground(dlg.top_pnl);
   const std::wstring folder = GetUserDataFolder(program, kApplicationTitleW);
-  dlg.AttachRunLog(
-      std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines));
+  const std::wstring logName = std::wstring(kApplicationTitleW) + L".log";
+  RemoveLeftoverTempFiles(folder, {logName, NativeText(kLinksFileName)});
+  dlg.AttachRunLog(std::make_unique<TRunLog>(folder + logName, false, kLogMaxLines));
   LogSystemFacts(*dlg.FLog, WideToAnsi(program), caption);
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);
