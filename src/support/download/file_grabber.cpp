@@ -44,6 +44,8 @@ void TFileGrabber::SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
 
 void TFileGrabber::SetExchangeDeadline(std::chrono::milliseconds deadline) { FDeadline = deadline; }
 
+void TFileGrabber::SetClock(THttpClock clock) { FClock = std::move(clock); }
+
 void TFileGrabber::Download(const std::string& url, const NativePath& targetFile, void* owner,
                             std::function<void(TFileGrabber*)> onDone) {
   FURL = url;
@@ -55,6 +57,7 @@ void TFileGrabber::Download(const std::string& url, const NativePath& targetFile
   CustomizeHttpClient(*FClient);
   FClient->SetTimeout(kDownloadTimeoutSeconds);
   FClient->SetDeadline(FDeadline);
+  FClient->SetClock(FClock);
   const TProxySettings proxy = ReadProxySettings(FSettingsReader);
   for (const std::string& name : proxy.Ignored) Log("Proxy setting ignored : " + name + " is not a string", kLevelError);
   FClient->SetProxy(proxy.Host);

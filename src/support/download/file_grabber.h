@@ -57,6 +57,7 @@ class TFileGrabber {
   void SetSettingsReader(TSettingsReader reader);  // DefaultSettingsReader() unless replaced
   void SetMessagePump(THttpPump pump);             // for tests: what runs while Download waits
   void SetExchangeDeadline(std::chrono::milliseconds deadline);  // for tests; 30 s unless changed
+  void SetClock(THttpClock clock);  // for tests: where the client's timeouts read the time
 
  private:
   void HttpRequestDone(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode);
@@ -74,4 +75,5 @@ class TFileGrabber {
   TSettingsReader FSettingsReader;
   THttpPump FPump;
   std::chrono::milliseconds FDeadline = std::chrono::seconds(kHttpExchangeDeadlineSeconds);
+  THttpClock FClock;
 };

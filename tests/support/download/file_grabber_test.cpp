@@ -5,6 +5,7 @@
 #include <regex>
 #include <thread>
 
+#include "common/stepping_clock.h"
 #include "file_grabber_test_support.h"
 #include "support/http/http_test_server.h"
 #include "support/download/file_grabber.h"
@@ -144,6 +145,19 @@ TEST_F(FileGrabberTest, ABodyTheCheckRefusesIsAnErrorAndKeepsTheLastGoodFile) {
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
   Download(site.Url("/modulix/modulix.ini"), target);
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>(kLinks));
+}
+
+TEST_F(FileGrabberTest, ASilentServerIsGivenTenSecondsNotTheClientsThree) {
+  TTestServer site([](TTestConnection& connection) {
+    connection.ReadRequest();
+    connection.WaitForClose();
+  });
+  TSteppingClock clock(std::chrono::milliseconds(250));
+  FGrabber.SetClock(clock.Reader());
+  Download(site.Url("/modulix/modulix.ini"), FFolder.File("modulix.ini"));
+  EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
+  EXPECT_GE(clock.Elapsed(), std::chrono::seconds(10));
+  EXPECT_LT(clock.Elapsed(), std::chrono::seconds(kHttpExchangeDeadlineSeconds));
 }
 
 TEST_F(FileGrabberTest, AFileThatCannotBeWrittenIsAWriteError) {
