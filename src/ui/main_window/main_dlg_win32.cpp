@@ -130,7 +130,11 @@ void TMainDlg::AppEvtActivate() {
   // Unbind first: the start-up runs message loops of its own and must never run twice.
   StartupAction startup = std::move(activateHandler_);
   activateHandler_ = nullptr;
-  if (startup) startup(*this);
+  if (!startup) return;
+  // The activation gives the window the focus only after this handler, that is after the whole
+  // start-up: until then keys would reach no control and Tab would do nothing.
+  if (!GetFocus()) SetFocus(GetNextDlgTabItem(Handle_, nullptr, FALSE));
+  startup(*this);
 }
 
 void TMainDlg::OnCommand(int id) {

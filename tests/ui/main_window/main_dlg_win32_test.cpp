@@ -98,6 +98,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     dlg_ = TMainDlg::Create(GetModuleHandleA(nullptr), [this](TMainDlg&) {
       ++startups_;
+      focusDuringStartup_ = GetFocus();
       if (throwInStartup_) throw std::runtime_error("start-up failed on purpose");
     });
     SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
@@ -113,6 +114,7 @@ class MainWindowTest : public ::testing::Test {
   TMainDlg* dlg_ = nullptr;
   int startups_ = 0;
   int activations_ = 0;
+  HWND focusDuringStartup_ = nullptr;
   bool throwInStartup_ = false;
   std::vector<std::string> errors_;
 };
@@ -208,6 +210,9 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   EXPECT_GE(activations_, 1);  // the switch back reached the window
   SendMessageA(dlg_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
   EXPECT_EQ(startups_, 1);
+  // Keys work during the start-up: its first control already has the focus.
+  ASSERT_NE(focusDuringStartup_, nullptr);
+  EXPECT_EQ(focusDuringStartup_, GetNextDlgTabItem(dlg_->Handle(), nullptr, FALSE));
 }
 
 // The start-up captions the empty-slot buttons of a shown window: the caption waits for the
