@@ -102,6 +102,11 @@ LRESULT TMainDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       if (wParam) AppEvtActivate();
       return 0;
+    case WM_ACTIVATE:
+      // The default would move the focus to the window itself, away from the control that took
+      // it during the start-up (which runs before this message arrives).
+      if (LOWORD(wParam) != WA_INACTIVE && IsChild(Handle_, GetFocus())) return 0;
+      return DefWindowProcA(Handle_, msg, wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
       return 0;

@@ -163,6 +163,7 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesign) {
 // not the light face around a button on a dialog.
 TEST_F(MainWindowTest, DriversButtonCornersShowTheDarkBanner) {
   ShowWindow(dlg_->Handle(), SW_SHOWNORMAL);
+  SetFocus(dlg_->Handle());  // the button, first to take the focus, would glow at its corners
   PumpFor(200ms);
   const COLORREF banner = GetSysColor(COLOR_WINDOWFRAME);
   ASSERT_EQ(ScreenPixel(dlg_->top_pnl, 300, 50), banner);
@@ -200,6 +201,7 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   SetForegroundWindow(dlg_->Handle());
   SetWindowSubclass(dlg_->Handle(), CountActivations, 1, reinterpret_cast<DWORD_PTR>(&activations_));
   ASSERT_TRUE(PumpUntil([&] { return startups_ > 0; }, 5s));
+  const HWND focusAfterStartup = GetFocus();
   {
     OtherApplication other;
     SetForegroundWindow(other.Window());
@@ -213,6 +215,7 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   // Keys work during the start-up: its first control already has the focus.
   ASSERT_NE(focusDuringStartup_, nullptr);
   EXPECT_EQ(focusDuringStartup_, GetNextDlgTabItem(dlg_->Handle(), nullptr, FALSE));
+  EXPECT_EQ(focusAfterStartup, focusDuringStartup_);  // the activation did not take it away
 }
 
 // The start-up captions the empty-slot buttons of a shown window: the caption waits for the
