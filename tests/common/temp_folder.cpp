@@ -1,5 +1,6 @@
 #include "common/temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <random>
 #include <system_error>
@@ -23,5 +24,6 @@ std::vector<std::string> TempFolder::Names() const {
     const std::u8string name = entry.path().filename().u8string();
     names.emplace_back(name.begin(), name.end());
   }
+  std::sort(names.begin(), names.end());
   return names;
 }

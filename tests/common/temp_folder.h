@@ -16,7 +16,7 @@ class TempFolder {
   const std::filesystem::path& Path() const { return FPath; }
   // Converts to the file functions' own path type on either platform.
   std::filesystem::path File(const std::filesystem::path& name) const { return FPath / name; }
-  std::vector<std::string> Names() const;  // UTF-8, in directory order
+  std::vector<std::string> Names() const;  // UTF-8, sorted
   size_t Count() const { return Names().size(); }
 
  private:

@@ -1,5 +1,6 @@
 #include "common/window_test_support_win32.h"
 
+#include <iterator>
 #include <vector>
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit,
@@ -24,6 +25,22 @@ void PumpPending(const std::function<bool(MSG&)>& filter) {
 
 void PumpFor(std::chrono::milliseconds duration) {
   PumpUntil([] { return false; }, duration);
+}
+
+void PressKeys(std::initializer_list<WORD> held, WORD key) {
+  std::vector<INPUT> keys;
+  auto add = [&](WORD vk, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    keys.push_back(input);
+  };
+  for (WORD vk : held) add(vk, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
 std::string WindowText(HWND window) {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "common/test_data.h"
@@ -16,6 +17,9 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
 void PumpFor(std::chrono::milliseconds duration);
 // Dispatches the messages already waiting, through the filter when given.
 void PumpPending(const std::function<bool(MSG&)>& filter = nullptr);
+
+// Types `key` with the `held` keys down around it, as real keyboard input (SendInput).
+void PressKeys(std::initializer_list<WORD> held, WORD key);
 
 std::string WindowText(HWND window);
 // A window's rectangle in its parent's client coordinates.

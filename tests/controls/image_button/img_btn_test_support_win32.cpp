@@ -132,13 +132,7 @@ void MouseButton(bool down) {
   SendInput(1, &input, sizeof(input));
 }
 
-void PressKey(WORD key) {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
+void PressKey(WORD key) { PressKeys({}, key); }
 
 // A class list that names no theme class: OpenThemeData finds nothing for the window.
 void MakeClassic(HWND window) { SetWindowTheme(window, L" ", L" "); }

@@ -120,9 +120,7 @@ class FileGrabberSquidTest : public ::testing::TestWithParam<const char*> {
 }  // namespace
 
 TEST_P(FileGrabberSquidTest, FetchesWithTheRightCredentialsAndFailsWithWrongOnes) {
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", kLinks));
-  });
+  TTestServer site(AnswerEvery(kLinks));
   TSquid squid(GetParam(), "alice", "right password");
   std::string output;
   ASSERT_TRUE(squid.WaitReady(output)) << output;
@@ -144,9 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Schemes, FileGrabberSquidTest, ::testing::Values("basic
 
 TEST(FileGrabberSquidNtlmTest, NtlmHandshakeGoesThroughSquid) {
   if (access("/usr/sbin/squid", X_OK) != 0) GTEST_SKIP() << "squid is not installed (scripts/bootstrap installs it)";
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", kLinks));
-  });
+  TTestServer site(AnswerEvery(kLinks));
   TSquid squid("ntlm", "", "");
   std::string output;
   ASSERT_TRUE(squid.WaitReady(output)) << output;

@@ -148,10 +148,7 @@ TEST_F(FileGrabberTest, ABodyTheCheckRefusesIsAnErrorAndKeepsTheLastGoodFile) {
 }
 
 TEST_F(FileGrabberTest, ASilentServerIsGivenTenSecondsNotTheClientsThree) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer site(NeverAnswer());
   TSteppingClock clock(std::chrono::milliseconds(250));
   FGrabber.SetClock(clock.Reader());
   Download(site.Url("/modulix/modulix.ini"), FFolder.File("modulix.ini"));
@@ -293,10 +290,7 @@ TEST(CustomizeHttpClientTest, GivesTheBrowserLikeDefaults) {
 }
 
 TEST(FileGrabberLifetimeTest, DestroyedWhileWaitingItEndsQuietly) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer site(NeverAnswer());
   TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   auto grabber = std::make_unique<TFileGrabber>(&log);
@@ -312,10 +306,7 @@ TEST(FileGrabberLifetimeTest, DestroyedWhileWaitingItEndsQuietly) {
 }
 
 TEST(FileGrabberLifetimeTest, QuittingWhileWaitingEndsTheDownloadWithCode3) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer site(NeverAnswer());
   TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);

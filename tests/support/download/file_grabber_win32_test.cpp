@@ -35,9 +35,7 @@ class TThrowawayVendorKey {
 }  // namespace
 
 TEST(FileGrabberWin32Test, ReplacesTheFileAndReportsWriteErrorsWithTheSystemCode) {
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "[links]"));
-  });
+  TTestServer site(AnswerEvery("[links]"));
   TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
@@ -52,10 +50,7 @@ TEST(FileGrabberWin32Test, ReplacesTheFileAndReportsWriteErrorsWithTheSystemCode
 }
 
 TEST(FileGrabberWin32Test, AStalledServerIsGivenUpWhileTimersTick) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer site(NeverAnswer());
   TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);  // proxy settings from the registry: none here
@@ -84,12 +79,8 @@ TEST(FileGrabberWin32Test, AProxyValueThatIsNotAStringIsIgnoredWithOneErrorAndTh
   const auto setString = [&](const char* name, const std::string& text) {
     RegSetValueExA(quorin.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), DWORD(text.size() + 1));
   };
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "[links]"));
-  });
-  TTestServer proxy([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", "proxy"));
-  });
+  TTestServer site(AnswerEvery("[links]"));
+  TTestServer proxy(AnswerEvery("proxy"));
   TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);

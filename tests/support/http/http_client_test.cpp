@@ -175,10 +175,7 @@ TEST_F(HttpClientTest, NetworkFailuresEndWithTheirWindowsSocketsNumber) {
 }
 
 TEST_F(HttpClientTest, GivesUpOnASilentServerAfterTheTimeout) {
-  TTestServer server([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer server(NeverAnswer());
   TSteppingClock clock(std::chrono::milliseconds(100));
   FClient.SetClock(clock.Reader());
   FClient.SetTimeout(1);
@@ -293,10 +290,7 @@ TEST_F(HttpClientTest, RetriesOnANewConnectionWhenTheServerDroppedTheIdleOne) {
 }
 
 TEST_F(HttpClientTest, TheMessagePumpCanAbortQuitOrDestroyTheClient) {
-  TTestServer server([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
+  TTestServer server(NeverAnswer());
   FClient.SetMessagePump([this] {
     FClient.Abort();
     return true;

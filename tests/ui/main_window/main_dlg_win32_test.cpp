@@ -313,15 +313,7 @@ TEST_F(MainWindowTest, CtrlQFromAChildControlClosesTheWindow) {
   SetForegroundWindow(dlg_->Handle());
   SetFocus(dlg_->lst[0]);
   PumpFor(100ms);
-  INPUT keys[4] = {};
-  for (auto& k : keys) k.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_CONTROL;
-  keys[1].ki.wVk = 'Q';
-  keys[2].ki.wVk = 'Q';
-  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_CONTROL;
-  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof(INPUT));
+  PressKeys({VK_CONTROL}, 'Q');
   HWND window = dlg_->Handle();
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 5s,
                         [&](MSG& m) { return Filter(m); }));

@@ -29,22 +29,6 @@ constexpr char kFixtureMachine[] = "report_desktop_win10";
 std::string ReadWholeFile(const std::wstring& path) { return ReadFileText(path).value_or(""); }
 std::string ReadTestData(const std::string& name) { return ReadFileText(TestDataPath(name)).value_or(""); }
 
-void PressKeys(std::initializer_list<WORD> held, WORD key) {
-  std::vector<INPUT> keys;
-  auto add = [&](WORD vk, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    keys.push_back(input);
-  };
-  for (WORD vk : held) add(vk, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-}
-
 std::string ClipboardText() {
   if (!OpenClipboard(nullptr)) return "<clipboard busy>";
   std::string text;
