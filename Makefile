@@ -1,4 +1,5 @@
-# make run   - install what is missing, build the Windows program and start it (under Wine).
+# make run   - install what is missing, build the Windows program and start it (under Wine);
+#              make run FIXTURE=FILE.json shows that fixture machine instead of Wine's own.
 # make test  - install what is missing, build both trees and run every test, native and under Wine.
 # make bench - build and run the benchmarks (native, release build).
 # make fuzz  - build the libFuzzer targets of the parsers and run each for 60 s.
@@ -8,7 +9,7 @@ bootstrap:
 	@scripts/bootstrap
 
 run: bootstrap
-	@scripts/run
+	@scripts/run $(if $(FIXTURE),--fixture "$(FIXTURE)")
 
 test: bootstrap
 	@scripts/test

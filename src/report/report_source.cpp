@@ -1,6 +1,6 @@
 #include "report/report_source.h"
 
-#include <cstdlib>
+#include <filesystem>
 
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/smbios/smbios_memory.h"
@@ -10,7 +10,6 @@ namespace {
 const char* const kDumpRemedy =
     "pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI";
 const char* const kFirmwareFile = "-";
-const char* const kFixtureVariable = "MODULIX_WMI_FIXTURE";
 constexpr uint8_t kTypeMemoryArray = 16;
 constexpr uint8_t kTypeMemoryDevice = 17;
 
@@ -23,6 +22,32 @@ bool HasMemoryStructures(const SmbiosTable& table) {
 
 std::string CannotRead(const SmbiosReadError& e, const char* remedy) {
   return "cannot read " + e.File() + ": " + e.Reason() + "; " + remedy;
+}
+
+// The classes of a fixture's text; `file` names it in the message.
+LoadedInventory FixtureInventory(const std::string& text, const std::string& file) {
+  try {
+    WmiClassTable table = ParseWmiFixture(text);
+    LoadedInventory loaded;
+    loaded.source = "fixture";
+    loaded.provider = MakeInMemoryProvider(std::move(table));
+    return loaded;
+  } catch (const std::exception& e) {
+    throw SourceError(file + " is not a WMI fixture: " + e.what());
+  }
+}
+
+// The variable's path stays UTF-16 on Windows down to the file's opening.
+LoadedInventory LoadEnvironmentFixtureInventory(const std::filesystem::path& fixture) {
+  const std::u8string name8 = fixture.u8string();
+  const std::string name(name8.begin(), name8.end());
+  std::string text;
+  try {
+    text = ReadWmiFixtureFile(fixture);
+  } catch (const WmiError& e) {
+    throw SourceError("cannot read " + name + ": " + e.what());
+  }
+  return FixtureInventory(text, name);
 }
 
 }  // namespace
@@ -50,15 +75,7 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
   } catch (const SmbiosReadError& e) {
     throw SourceError("cannot read " + e.File() + ": " + e.Reason());
   }
-  try {
-    WmiClassTable table = ParseWmiFixture(std::string(bytes.begin(), bytes.end()));
-    LoadedInventory loaded;
-    loaded.source = "fixture";
-    loaded.provider = MakeInMemoryProvider(std::move(table));
-    return loaded;
-  } catch (const std::exception& e) {
-    throw SourceError(file + " is not a WMI fixture: " + e.what());
-  }
+  return FixtureInventory(std::string(bytes.begin(), bytes.end()), file);
 }
 
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
@@ -78,7 +95,7 @@ LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string&
 }
 
 LoadedInventory LoadDefaultInventory() {
-  const char* fixture = std::getenv(kFixtureVariable);
-  if (fixture && *fixture) return LoadFixtureInventory(fixture);
+  const std::filesystem::path fixture = FixtureFileFromEnvironment();
+  if (!fixture.empty()) return LoadEnvironmentFixtureInventory(fixture);
   return LoadPlatformInventory();
 }

@@ -7,6 +7,7 @@
 #include "decoding/manufacturer.h"
 #include "decoding/memory_type.h"
 #include "inventory/wmi/text_number.h"
+#include "support/run_log/log_value.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void LogPanel(int i, const TWin32_PhysicalMemory& module, const SlotRows& rows,
               const SlotScanLog& log) {
   const std::string prefix = std::to_string(i) + "\t";
   auto line = [&](const std::string& label, const std::string& value) {
-    log(prefix + label + "\t" + value);
+    log(prefix + label + "\t" + EscapeLogValue(value));
   };
   log("Scanning slot #" + std::to_string(i));
   line("Slot Name", module.DeviceLocator);

@@ -7,7 +7,7 @@ modulix_module(format_byte_size
   WIN32_SOURCES format_byte_size_win32.cpp
   WIN32_LIBS kernel32)
 modulix_module(memory_panel SOURCES memory_panel.cpp DEPS sim_scope)
-modulix_module(slot_scan SOURCES slot_scan.cpp DEPS inventory decoding)
-modulix_module(web_links SOURCES web_links.cpp DEPS decoding url_encode)
+modulix_module(slot_scan SOURCES slot_scan.cpp DEPS inventory decoding log_value)
+modulix_module(web_links SOURCES web_links.cpp links_file_check.cpp DEPS decoding url_encode)
 modulix_module(startup_texts SOURCES startup_texts.cpp)
 modulix_module(window_placement SOURCES window_placement.cpp)

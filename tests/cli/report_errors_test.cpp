@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 
+#include "common/temp_folder.h"
 #include "inventory/smbios/smbios_dump_writer.h"
 #include "cli/report_cli_test_util.h"
 
@@ -20,21 +21,14 @@ const std::string kDumpRemedy =
 
 class ReportErrors : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("report_errors_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    unsetenv("MODULIX_DMI_TABLES");
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { unsetenv("MODULIX_DMI_TABLES"); }
   std::string Write(const std::string& name, const Bytes& bytes) {
     std::string path = (dir_ / name).string();
     SaveBytes(path, bytes);
     return path;
   }
-  fs::path dir_;
+  TempFolder folder_;
+  const fs::path& dir_ = folder_.Path();
 };
 
 Bytes SampleDump() {

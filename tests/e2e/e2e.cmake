@@ -2,7 +2,7 @@
 if(WIN32)
   add_executable(e2e_driver e2e_driver_win32.cpp e2e_windows_win32.cpp e2e_input_win32.cpp
     e2e_list_view_win32.cpp)
-  target_link_libraries(e2e_driver PRIVATE comctl32 user32 advapi32)
+  target_link_libraries(e2e_driver PRIVATE modulix_test_common comctl32 user32 advapi32)
   modulix_static_link(e2e_driver)
 
   # Stands in for the maker's driver-update program.

@@ -13,6 +13,7 @@
 //   away           activates another window and back    -> away AWAY_ACTIVE BACK_ACTIVE
 //   facts          whether this user is an administrator-> admin 0|1
 //   vendor NAME    a value of HKCU\Software\Tervane     -> vendor NAME DATA (UTF-8), no DATA if missing
+//   focus          the control with the keyboard focus  -> focus ID (0: the window, -1: none)
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -125,6 +126,16 @@ void Front() {
   std::printf("front\t%d\t%ld\t%ld\n", front ? 1 : 0, inside.x, inside.y);
 }
 
+// The focus of the program's thread, which GetFocus cannot see from here.
+void PrintFocus() {
+  HWND main = RequireMain();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+  const int id = !info.hwndFocus ? -1 : info.hwndFocus == main ? 0 : GetDlgCtrlID(info.hwndFocus);
+  std::printf("focus\t%d\n", id);
+}
+
 // Runs the command at argv[i]; returns how many arguments it used.
 int RunCommand(int argc, char** argv, int i) {
   const std::string command = argv[i];
@@ -158,6 +169,7 @@ int RunCommand(int argc, char** argv, int i) {
     if (!hasArg) throw std::runtime_error("vendor needs a value name");
     return PrintVendorValue(arg), 2;
   }
+  if (command == "focus") return PrintFocus(), 1;
   if (command == "facts") return std::printf("admin\t%d\n", IsAdministrator() ? 1 : 0), 1;
   throw std::runtime_error("unknown command " + command);
 }

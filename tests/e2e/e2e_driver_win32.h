@@ -30,6 +30,3 @@ AwayAndBack ActivateElsewhereAndBack(HWND main);
 
 // The rows of a report-style list view of another process, each as its column texts.
 std::vector<std::vector<std::string>> ReadListRows(HWND list, int columns);
-
-// Gives the target process time to handle what was sent, pumping our own messages meanwhile.
-void PumpFor(DWORD milliseconds);

@@ -1,10 +1,12 @@
 // Synthesised user input: activation and mouse clicks.
 #include "e2e_driver_win32.h"
 
+#include "common/window_test_support_win32.h"
+
 namespace {
 
-constexpr DWORD kSettleMs = 300;
-constexpr DWORD kInputGapMs = 30;
+constexpr std::chrono::milliseconds kSettleMs{300};  // the program handles what was sent
+constexpr std::chrono::milliseconds kInputGapMs{30};
 constexpr int kNearOrigin = 4;  // pixels into the client area, over the banner
 constexpr const char* kAwayClass = "ModulixE2EAway";
 // The stand-in window sits in the lower right corner, away from the main window.
@@ -39,18 +41,6 @@ HWND CreateAwayWindow() {
 }
 
 }  // namespace
-
-void PumpFor(DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  MSG msg;
-  do {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(10);
-  } while (GetTickCount64() < end);
-}
 
 bool BringToFront(HWND window) {
   if (GetForegroundWindow() != window) {

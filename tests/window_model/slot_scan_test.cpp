@@ -252,6 +252,16 @@ TEST(SlotScan, HugeCapacitiesDoNotOverflowTheTotal) {
   EXPECT_EQ(s.curmemLabel, "Current memory : 8589934591 GB");
 }
 
+// Firmware text cannot start a log line or a column of its own.
+TEST(SlotScan, LoggedValuesHaveTheirControlBytesEscaped) {
+  const ScanResult r = ScanWith(ProviderFromJson(R"({"Win32_PhysicalMemoryArray": [],
+    "Win32_PhysicalMemory": [{"DeviceLocator": "A\r\nError\t[24-05-17 10:31:05]\tforged",
+                              "SerialNumber": "\u001b[2J"}]})"));
+  ASSERT_EQ(r.log.size(), 9u);
+  EXPECT_EQ(r.log[1], "0\tSlot Name\tA\\x0D\\x0AError\\x09[24-05-17 10:31:05]\\x09forged");
+  EXPECT_EQ(r.log[8], "0\tSerial#\t\\x1B[2J");
+}
+
 TEST(CanGetSpecification, NeedsAKnownMakerAndAModel) {
   auto rows = [](std::string maker, std::string model) {
     return SlotRows{{"Slot Name", "DIMM0"}, {"Capacity", "1 GB"}, {"Manufacturer", maker},

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "window_model/links_file_check.h"
 #include "window_model/startup_texts.h"
 #include "window_model/web_links.h"
 
@@ -47,4 +48,27 @@ TEST(StartupTexts, CaptionAndLinksFile) {
   EXPECT_EQ(LinksFileUrl(kSite), kSite + "/modulix/modulix.ini");
   EXPECT_EQ(std::string(kEmptySlotCaption).size(), 40u);
   EXPECT_EQ(std::string(kEmptySlotCaption).substr(12, 2), "\n\r");
+}
+
+TEST(LinksFileCheck, OnlyACompleteLinksFileMayReplaceTheLastGoodOne) {
+  const struct {
+    const char* body;
+    const char* why;  // empty: accepted
+  } cases[] = {
+      {"[links]\r\nram=http://shop.example/ram\r\n", ""},
+      {"[Links]\nram=http://shop.example/ram\n", ""},
+      {"; maker's links\r\n\r\n[other]\r\nx = 1\r\n[links]\r\nram=\r\n", ""},
+      {"[links]\r\nram=http://", "no line end after the last line"},
+      {"[links]\r\nram=http://shop.exa", "no line end after the last line"},
+      {"", "empty body"},
+      {"<!DOCTYPE html>\r\n<html><body>Sign in</body></html>\r\n", "line 1 is not key=value"},
+      {"[links]\r\nram\r\n", "line 2 is not key=value"},
+      {"[links]\r\n=http://a.example\r\n", "line 2 is not key=value"},
+      {"[links\r\nram=http://a.example\r\n", "line 1 is not key=value"},
+      {"[other]\r\nram=http://a.example\r\n", "no [links] section"},
+      {"{links}\r\nram=http://a.example\r\n", "line 1 is not key=value"},
+      {"[links]\r\nram=http://a.example\x1B[2J\r\n", "control byte in line 2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WhyNotALinksFile(c.body), c.why) << c.body;
+  EXPECT_EQ(WhyNotALinksFile(std::string("[links]\nram=a\0b\n", 16)), "control byte in line 2");
 }

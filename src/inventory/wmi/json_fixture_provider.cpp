@@ -1,6 +1,8 @@
 #include "inventory/wmi/json_fixture_provider.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <fstream>
+#include <system_error>
 #include <limits>
 #include <memory>
 
@@ -47,36 +49,15 @@ WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
   return instance;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole file, up to the cap: a seam for tests must not let any file the environment names
-// fill the program's memory.
-std::string ReadFixtureFile(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw WmiError("Cannot read the WMI fixture " + path);
-  std::string text;
-  char chunk[kFixtureReadChunk];
-  size_t count = 0;
-  while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-    if (text.size() + count > kMaxFixtureBytes)
-      throw WmiError("The WMI fixture " + path + " is larger than 16 MiB");
-    text.append(chunk, count);
-  }
-  if (std::ferror(file.get())) throw WmiError("Cannot read the WMI fixture " + path);
-  return text;
-}
-
 class FixtureProvider : public WmiProvider {
  public:
-  explicit FixtureProvider(std::string path) : path_(std::move(path)) {}
+  explicit FixtureProvider(std::filesystem::path path) : path_(std::move(path)) {}
   std::shared_ptr<WmiLocator> CreateLocator() override {
-    return MakeInMemoryProvider(ParseWmiFixture(ReadFixtureFile(path_)))->CreateLocator();
+    return MakeInMemoryProvider(ParseWmiFixture(ReadWmiFixtureFile(path_)))->CreateLocator();
   }
 
  private:
-  std::string path_;
+  std::filesystem::path path_;
 };
 
 }  // namespace
@@ -94,6 +75,23 @@ WmiClassTable ParseWmiFixture(const std::string& jsonText) {
   return table;
 }
 
-std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::string path) {
+// The whole file, up to the cap: a seam for tests must not let any file the environment names
+// fill the program's memory. The path is opened as it is (UTF-16 on Windows).
+std::string ReadWmiFixtureFile(const std::filesystem::path& path) {
+  errno = 0;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw WmiError(errno ? std::generic_category().message(errno) : "cannot be opened");
+  std::string text;
+  char chunk[kFixtureReadChunk];
+  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+    const auto count = static_cast<size_t>(file.gcount());
+    if (text.size() + count > kMaxFixtureBytes) throw WmiError("larger than 16 MiB");
+    text.append(chunk, count);
+  }
+  if (file.bad()) throw WmiError("read error");
+  return text;
+}
+
+std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::filesystem::path path) {
   return std::make_shared<FixtureProvider>(std::move(path));
 }

@@ -4,6 +4,7 @@
 // whose members, in file order, are property names and values: string = text, integer = 32-bit
 // integer when it fits, else 64-bit, true/false = Boolean, other numbers = real, null = null.
 // A class missing from the file fails its query; [] is a class with no instances.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,13 @@
 // Raises WmiError for text that is not JSON or not of that shape.
 WmiClassTable ParseWmiFixture(const std::string& jsonText);
 
+// The file's bytes; raises WmiError saying why (without the name) when it cannot be read or
+// holds more than 16 MiB.
+std::string ReadWmiFixtureFile(const std::filesystem::path& path);
+
 // Reads and parses the file each time a locator is created, so a missing, broken or oversized
 // (above 16 MiB) file fails the queries (Count -1) rather than the program.
-std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::string path);
+std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::filesystem::path path);
+
+// The file MODULIX_WMI_FIXTURE names, read as UTF-16 on Windows; empty when unset or empty.
+std::filesystem::path FixtureFileFromEnvironment();

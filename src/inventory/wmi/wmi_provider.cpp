@@ -1,14 +1,11 @@
 #include "inventory/wmi/wmi_provider.h"
 
-#include <cstdlib>
 #include <mutex>
 
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/wmi/platform_wmi_provider.h"
 
 namespace {
-
-constexpr const char* kFixtureVariable = "MODULIX_WMI_FIXTURE";
 
 std::mutex& ProviderLock() {
   static std::mutex lock;
@@ -27,8 +24,8 @@ std::shared_ptr<WmiProvider> DefaultWmiProvider() {
     std::lock_guard<std::mutex> guard(ProviderLock());
     if (ChosenProvider()) return ChosenProvider();
   }
-  const char* fixture = std::getenv(kFixtureVariable);
-  if (fixture && *fixture) return MakeJsonFixtureProvider(fixture);
+  std::filesystem::path fixture = FixtureFileFromEnvironment();
+  if (!fixture.empty()) return MakeJsonFixtureProvider(std::move(fixture));
   return MakePlatformWmiProvider();
 }
 

@@ -36,11 +36,15 @@ TFileGrabber::~TFileGrabber() {
   FClient.reset();  // ends an exchange still open, before the body buffer goes
 }
 
+void TFileGrabber::SetBodyCheck(TBodyCheck check) { FBodyCheck = std::move(check); }
+
 void TFileGrabber::SetSettingsReader(TSettingsReader reader) { FSettingsReader = std::move(reader); }
 
 void TFileGrabber::SetMessagePump(THttpPump pump) { FPump = std::move(pump); }
 
 void TFileGrabber::SetExchangeDeadline(std::chrono::milliseconds deadline) { FDeadline = deadline; }
+
+void TFileGrabber::SetClock(THttpClock clock) { FClock = std::move(clock); }
 
 void TFileGrabber::Download(const std::string& url, const NativePath& targetFile, void* owner,
                             std::function<void(TFileGrabber*)> onDone) {
@@ -53,6 +57,7 @@ void TFileGrabber::Download(const std::string& url, const NativePath& targetFile
   CustomizeHttpClient(*FClient);
   FClient->SetTimeout(kDownloadTimeoutSeconds);
   FClient->SetDeadline(FDeadline);
+  FClient->SetClock(FClock);
   const TProxySettings proxy = ReadProxySettings(FSettingsReader);
   for (const std::string& name : proxy.Ignored) Log("Proxy setting ignored : " + name + " is not a string", kLevelError);
   FClient->SetProxy(proxy.Host);
@@ -89,6 +94,10 @@ void TFileGrabber::HttpRequestDone(THttpClient* sender, THttpRequestType, uint16
 }
 
 void TFileGrabber::SaveBody() {
+  if (const std::string why = FBodyCheck ? FBodyCheck(FBody) : std::string(); !why.empty()) {
+    Log("File downloaded : Refused (" + why + ")", kLevelError);
+    return;
+  }
   const int32_t elapsed = int32_t(TickCount() - FStartTick);
   Log("File downloaded in " + std::to_string(elapsed) + "ms", kLevelInfo);
   if (const uint32_t error = ReplaceFileContent(FTargetFile, FBody))

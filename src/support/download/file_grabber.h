@@ -10,9 +10,11 @@
 //   completed with a 2xx status: Info "File downloaded in <ms>ms", then the body replaces the
 //     target file (through a temporary file beside it); a failed write adds Error
 //     "File downloaded : Write error (<system error code>)";
+//   completed with a 2xx status whose body the body check refuses: Error
+//     "File downloaded : Refused (<why>)";
 //   completed with another status: Error "File downloaded : Server error (<status>)";
 //   failed: Error "File downloaded : Server error (<error code>)"; see http_errors.h.
-// In both error cases the target file is left untouched. A proxy setting stored with another
+// In every error case the target file is left untouched. A proxy setting stored with another
 // type than string is read as absent, with Error "Proxy setting ignored : <name> is not a string".
 //
 // Destroying the grabber from a handler that runs inside Download (the main window closing
@@ -24,12 +26,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "support/download/file_grabber_settings.h"
 #include "support/http/http_client.h"
 #include "support/files/native_path.h"
 
 class TRunLog;
+
+// Why a body may not replace the target file, or empty when it may.
+using TBodyCheck = std::function<std::string(std::string_view body)>;
 
 // The program's browser-like request defaults: agent, HTTP/1.1, Accept, Accept-Language, and a
 // timeout of 3 seconds.
@@ -47,9 +53,11 @@ class TFileGrabber {
   void Download(const std::string& url, const NativePath& targetFile, void* owner,
                 std::function<void(TFileGrabber*)> onDone = nullptr);
 
+  void SetBodyCheck(TBodyCheck check);            // none unless set: every 2xx body is saved
   void SetSettingsReader(TSettingsReader reader);  // DefaultSettingsReader() unless replaced
   void SetMessagePump(THttpPump pump);             // for tests: what runs while Download waits
   void SetExchangeDeadline(std::chrono::milliseconds deadline);  // for tests; 30 s unless changed
+  void SetClock(THttpClock clock);  // for tests: where the client's timeouts read the time
 
  private:
   void HttpRequestDone(THttpClient* sender, THttpRequestType requestType, uint16_t errorCode);
@@ -63,7 +71,9 @@ class TFileGrabber {
   std::function<void(TFileGrabber*)> FOnDone;
   std::string FBody;
   std::unique_ptr<THttpClient> FClient;
+  TBodyCheck FBodyCheck;
   TSettingsReader FSettingsReader;
   THttpPump FPump;
   std::chrono::milliseconds FDeadline = std::chrono::seconds(kHttpExchangeDeadlineSeconds);
+  THttpClock FClock;
 };

@@ -23,3 +23,6 @@ modulix_module(file_replace
   POSIX_SOURCES file_replace_posix.cpp
   WIN32_SOURCES file_replace_win32.cpp
   WIN32_LIBS kernel32)
+
+# The temporary files of interrupted saves, removed at start-up.
+modulix_module(leftover_temp_files SOURCES leftover_temp_files.cpp)

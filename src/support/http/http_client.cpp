@@ -89,7 +89,7 @@ void THttpClient::Get() {
   const auto pending = std::make_shared<TPending>();
   TBusyScope busy(FPending, pending);
   THttpExchangeSettings settings{FURL, {FRequestVersion, FAccept, FAcceptLanguage, FAgent}, FTimeout, FDeadline,
-                                 FProxy, FProxyPort, FProxyUsername, FProxyPassword};
+                                 FProxy, FProxyPort, FProxyUsername, FProxyPassword, FClock};
   THttpDoneNotice* notice = FNotice.get();
   pending->Run = std::make_unique<THttpRun>(std::move(settings), [notice] { notice->Post(); });
   WaitUntilDelivered(pending);

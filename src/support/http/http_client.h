@@ -21,6 +21,7 @@
 #include "support/http_transport/http_errors.h"
 #include "support/http_transport/http_limits.h"
 #include "support/http_transport/http_pump.h"
+#include "support/http_transport/http_waiter.h"
 
 enum class THttpRequestType { Get };
 
@@ -51,6 +52,8 @@ class THttpClient {
   // For the whole exchange, however busy; kHttpExchangeDeadlineSeconds unless changed (tests).
   void SetDeadline(std::chrono::milliseconds deadline) { FDeadline = deadline; }
   std::chrono::milliseconds Deadline() const { return FDeadline; }
+  // Where the timeout and the deadline read the time; the steady clock unless replaced (tests).
+  void SetClock(THttpClock clock) { FClock = std::move(clock); }
   void SetProxy(const std::string& host) { FProxy = host; }  // "host" or "host:port"; empty: direct
   const std::string& Proxy() const { return FProxy; }
   void SetProxyPort(const std::string& port) { FProxyPort = port; }
@@ -96,6 +99,7 @@ class THttpClient {
   std::string FAcceptLanguage;
   int FTimeout = 30;
   std::chrono::milliseconds FDeadline = std::chrono::seconds(kHttpExchangeDeadlineSeconds);
+  THttpClock FClock;
   std::string FProxy;
   std::string FProxyPort;
   std::string FProxyUsername;

@@ -31,7 +31,7 @@ class THttpExchange {
       : FSettings(settings),
         FSink(sink),
         FWaiter(std::chrono::seconds(std::max(settings.TimeoutSeconds, kHttpMinTimeoutSeconds)), settings.Deadline,
-                control),
+                control, settings.Clock),
         FAuth(settings.ProxyUsername, settings.ProxyPassword) {}
 
   void Run(THttpExchangeResult& result);

@@ -19,6 +19,7 @@ struct THttpExchangeSettings {
   std::string ProxyPort;  // used when Proxy names no port; 80 when not a port number
   std::string ProxyUsername;
   std::string ProxyPassword;
+  THttpClock Clock;  // the steady clock when empty
 };
 
 struct THttpExchangeResult {

@@ -4,20 +4,21 @@
 #include "support/http_transport/http_limits.h"
 
 THttpWaiter::THttpWaiter(std::chrono::milliseconds timeout, std::chrono::milliseconds deadline,
-                         const THttpExchangeControl& control)
+                         const THttpExchangeControl& control, THttpClock clock)
     : FTimeout(timeout),
       FControl(control),
-      FLastActivity(std::chrono::steady_clock::now()),
+      FClock(clock ? std::move(clock) : THttpClock(std::chrono::steady_clock::now)),
+      FLastActivity(FClock()),
       FDeadline(FLastActivity + deadline) {}
 
 void THttpWaiter::NoteActivity() {
-  FLastActivity = std::chrono::steady_clock::now();
+  FLastActivity = FClock();
   CheckDeadline(FLastActivity);
 }
 
 void THttpWaiter::Idle() const {
   CheckAbortAndDeadline();
-  if (std::chrono::steady_clock::now() - FLastActivity >= FTimeout)
+  if (FClock() - FLastActivity >= FTimeout)
     throw EHttpExchangeFailure(kHttpErrorTimeout, "request aborted on timeout");
 }
 
@@ -28,7 +29,7 @@ void THttpWaiter::CheckDeadline(std::chrono::steady_clock::time_point now) const
 
 void THttpWaiter::CheckAbortAndDeadline() const {
   if (FControl.Aborted) throw EHttpExchangeFailure(kHttpErrorAborted, "request aborted");
-  CheckDeadline(std::chrono::steady_clock::now());
+  CheckDeadline(FClock());
 }
 
 void THttpWaiter::WaitForSocket(const TSocket& socket, TSocket::TWaitFor what) const {

@@ -4,6 +4,7 @@
 // client has given up.
 #include <atomic>
 #include <chrono>
+#include <functional>
 
 #include "support/http_transport/socket.h"
 
@@ -12,10 +13,15 @@ struct THttpExchangeControl {
   std::atomic<bool> Aborted{false};
 };
 
+// Where the waiter reads the time: the steady clock unless a test gives its own, which is then
+// read on the exchange's thread.
+using THttpClock = std::function<std::chrono::steady_clock::time_point()>;
+
 class THttpWaiter {
  public:
   // Both clocks start now.
-  THttpWaiter(std::chrono::milliseconds timeout, std::chrono::milliseconds deadline, const THttpExchangeControl& control);
+  THttpWaiter(std::chrono::milliseconds timeout, std::chrono::milliseconds deadline, const THttpExchangeControl& control,
+              THttpClock clock = nullptr);
 
   // Bytes moved, a connection made, a name resolved: the inactivity clock starts again. The
   // deadline is looked at here too, so bytes that keep coming cannot hold the exchange.
@@ -32,6 +38,7 @@ class THttpWaiter {
 
   std::chrono::milliseconds FTimeout;
   const THttpExchangeControl& FControl;
+  THttpClock FClock;
   std::chrono::steady_clock::time_point FLastActivity;
   std::chrono::steady_clock::time_point FDeadline;
 };

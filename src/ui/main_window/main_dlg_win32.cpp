@@ -102,6 +102,11 @@ LRESULT TMainDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       if (wParam) AppEvtActivate();
       return 0;
+    case WM_ACTIVATE:
+      // The default would move the focus to the window itself, away from the control that took
+      // it during the start-up (which runs before this message arrives).
+      if (LOWORD(wParam) != WA_INACTIVE && IsChild(Handle_, GetFocus())) return 0;
+      return DefWindowProcA(Handle_, msg, wParam, lParam);
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
       return 0;
@@ -130,7 +135,11 @@ void TMainDlg::AppEvtActivate() {
   // Unbind first: the start-up runs message loops of its own and must never run twice.
   StartupAction startup = std::move(activateHandler_);
   activateHandler_ = nullptr;
-  if (startup) startup(*this);
+  if (!startup) return;
+  // The activation gives the window the focus only after this handler, that is after the whole
+  // start-up: until then keys would reach no control and Tab would do nothing.
+  if (!GetFocus()) SetFocus(GetNextDlgTabItem(Handle_, nullptr, FALSE));
+  startup(*this);
 }
 
 void TMainDlg::OnCommand(int id) {

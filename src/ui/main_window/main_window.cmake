@@ -6,7 +6,7 @@ modulix_module(main_window
     main_menu_win32.cpp main_custom_controls_win32.cpp memory_panel_win32.cpp memory_timer_win32.cpp
     program_start_win32.cpp slot_panels_win32.cpp slot_scan_win32.cpp startup_win32.cpp
     web_links_win32.cpp
-  DEPS ui_shared shell_open file_replace run_log slot_scan inventory file_utils system_info
+  DEPS ui_shared shell_open file_replace leftover_temp_files run_log slot_scan inventory file_utils system_info
        text_convert site_url format_byte_size file_grabber web_links startup_texts memory_panel
        sim_scope img_btn spec_button about_dlg report report_window
   WIN32_LIBS comctl32 gdi32 user32 ole32 oleaut32 uxtheme kernel32)

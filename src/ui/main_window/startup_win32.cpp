@@ -7,8 +7,10 @@
 
 #include "support/download/file_grabber.h"
 #include "support/files/file_utils.h"
+#include "support/files/leftover_temp_files.h"
 #include "support/files/native_path.h"
 #include "support/system/registry.h"
+#include "support/run_log/log_value.h"
 #include "support/run_log/run_log.h"
 #include "support/files/site_url.h"
 #include "support/system/system_info.h"
@@ -16,6 +18,7 @@
 #include "window_model/app_title.h"
 #include "ui/main_window/banner_panel_win32.h"
 #include "window_model/format_byte_size.h"
+#include "window_model/links_file_check.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/program_start_win32.h"
 #include "ui/shared/standard_controls_win32.h"
@@ -35,7 +38,7 @@ void LogSystemFacts(TRunLog& log, const std::string& program, const std::string&
   log.Add("Windows : " + GetWindowsVersionName(), kInfo);
   log.Add("64Bits : " + BoolToYesNo(IsWindows64Bit()), kInfo);
   log.Add("Administrator : " + BoolToYesNo(RunsAsAdministrator()), kInfo);
-  if (__argc > 1) log.Add(FirstArgument(), kInfo);
+  if (__argc > 1) log.Add(EscapeLogValue(FirstArgument()), kInfo);
 }
 
 void CaptionEmptySlotButtons(TMainDlg& dlg) {
@@ -60,13 +63,15 @@ void RunStartupSequence(TMainDlg& dlg) {
   SetWindowTextA(dlg.Handle(), caption.c_str());
   RepaintBannerBackground(dlg.top_pnl);
   const std::wstring folder = GetUserDataFolder(program, kApplicationTitleW);
-  dlg.AttachRunLog(
-      std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines));
+  const std::wstring logName = std::wstring(kApplicationTitleW) + L".log";
+  RemoveLeftoverTempFiles(folder, {logName, NativeText(kLinksFileName)});
+  dlg.AttachRunLog(std::make_unique<TRunLog>(folder + logName, false, kLogMaxLines));
   LogSystemFacts(*dlg.FLog, WideToAnsi(program), caption);
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);
   dlg.FGrabber = std::make_unique<TFileGrabber>(dlg.FLog.get());
   dlg.FGrabber->SetMessagePump(PumpProgramMessages);
+  dlg.FGrabber->SetBodyCheck(WhyNotALinksFile);
   dlg.FGrabber->Download(LinksFileUrl(MakerSiteUrl()), folder + NativeText(kLinksFileName),
                          dlg.Handle());
   if (dlg.Destroyed()) return;

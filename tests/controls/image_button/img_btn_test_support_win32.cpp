@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
+#include "common/window_test_support_win32.h"
+
 namespace {
 constexpr const char* kHostClass = "ModulixButtonTestHost";
-constexpr int kPumpRounds = 200;
-constexpr DWORD kPumpPause = 10;
-
 
 BOOL CALLBACK DestroyChild(HWND child, LPARAM) {
   DestroyWindow(child);
@@ -108,22 +107,16 @@ int TCapture::Count(const RECT& area, const std::function<bool(int, int)>& test)
   return count;
 }
 
-void Pump(HWND dialog) {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (dialog && IsDialogMessageA(dialog, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+namespace {
+std::function<bool(MSG&)> DialogFilter(HWND dialog) {
+  return [dialog](MSG& msg) { return dialog && IsDialogMessageA(dialog, &msg); };
 }
+}  // namespace
+
+void Pump(HWND dialog) { PumpPending(DialogFilter(dialog)); }
 
 bool PumpUntil(const std::function<bool()>& condition, HWND dialog) {
-  for (int round = 0; round < kPumpRounds; ++round) {
-    Pump(dialog);
-    if (condition()) return true;
-    Sleep(kPumpPause);
-  }
-  return condition();
+  return PumpUntil(condition, std::chrono::seconds(2), DialogFilter(dialog));
 }
 
 void MoveMouseTo(HWND window, int x, int y) {
@@ -139,13 +132,7 @@ void MouseButton(bool down) {
   SendInput(1, &input, sizeof(input));
 }
 
-void PressKey(WORD key) {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
+void PressKey(WORD key) { PressKeys({}, key); }
 
 // A class list that names no theme class: OpenThemeData finds nothing for the window.
 void MakeClassic(HWND window) { SetWindowTheme(window, L" ", L" "); }

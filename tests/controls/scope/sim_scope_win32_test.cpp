@@ -6,22 +6,11 @@
 #include <memory>
 #include <vector>
 
+#include "common/window_test_support_win32.h"
 #include "controls/scope/sim_scope_win32.h"
 
 namespace {
 constexpr int kWidth = 89, kHeight = 65;
-
-void PumpMessages(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  do {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
 
 // The pixels the window shows, read back from its device context into a 32-bit DIB.
 std::vector<DWORD> ScreenPixels(HWND window, int width, int height) {
@@ -75,7 +64,7 @@ class ScopeWindowTest : public testing::Test {
     scope->Lines().Add();
     scope->Loaded();
     UpdateWindow(parent);
-    PumpMessages(100);
+    PumpFor(std::chrono::milliseconds(100));
   }
   void TearDown() override { DestroyWindow(window); }
 
@@ -130,7 +119,7 @@ TEST_F(ScopeWindowTest, ResizingKeepsWindowAndScopeTogetherAndNeverBelowTwentyPi
   EXPECT_EQ(rect.right - rect.left, 50);
   EXPECT_EQ(rect.bottom - rect.top, 30);
   EXPECT_EQ(scope->TotalTimeSteps(), 50);
-  PumpMessages(50);
+  PumpFor(std::chrono::milliseconds(50));
   EXPECT_EQ(ScreenPixels(window, 50, 30), BufferPixels(*scope));
 }
 
@@ -138,14 +127,14 @@ TEST_F(ScopeWindowTest, ItsClockAdvancesOnlyWhileActive) {
   int updates = 0;
   scope->OnUpdate = [&](TSimScope&) { ++updates; };
   scope->SetInterval(2);  // 20 ms
-  PumpMessages(150);
+  PumpFor(std::chrono::milliseconds(150));
   EXPECT_EQ(updates, 0);
   scope->SetActive(true);
-  PumpMessages(400);
+  PumpFor(std::chrono::milliseconds(400));
   EXPECT_GE(updates, 3);
   scope->SetActive(false);
   const int stopped = updates;
-  PumpMessages(150);
+  PumpFor(std::chrono::milliseconds(150));
   EXPECT_EQ(updates, stopped);
 }
 

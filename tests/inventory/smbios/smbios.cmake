@@ -1,6 +1,7 @@
 # The dump writer is shared with the report's tests.
 add_library(smbios_dump_writer STATIC ${CMAKE_CURRENT_LIST_DIR}/smbios_dump_writer.cpp)
 target_include_directories(smbios_dump_writer PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(smbios_dump_writer PRIVATE modulix_platform)  # our warning settings
 
 modulix_add_test(smbios_test PORTABLE
   SOURCES smbios_table_test.cpp smbios_memory_test.cpp smbios_hostile_test.cpp

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/temp_folder.h"
 #include "inventory/smbios/smbios_source.h"
 #include "inventory/smbios/smbios_test_util.h"
 
@@ -13,18 +14,10 @@ namespace fs = std::filesystem;
 
 class SmbiosSource : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("smbios_source_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    unsetenv("MODULIX_DMI_TABLES");
-    fs::remove_all(dir_);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  void TearDown() override { unsetenv("MODULIX_DMI_TABLES"); }
+  std::string Path(const std::string& name) const { return folder_.File(name).string(); }
+  TempFolder folder_;
+  const fs::path& dir_ = folder_.Path();
 };
 
 Bytes SampleDump() {

@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
+#include "common/file_text.h"
+#include "common/temp_folder.h"
 #include "inventory/wmi/wmi_test_support.h"
 
 namespace {
@@ -38,28 +36,20 @@ TEST(WmiFixture, MalformedFilesAreRejected) {
   EXPECT_NO_THROW(ParseWmiFixture("{}"));
 }
 
-// A fixture file of exactly `size` bytes: one empty class, then blanks.
-std::filesystem::path FixtureOfSize(size_t size) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() /
-      ("modulix-fixture-" + std::to_string(std::random_device{}()) + ".json");
-  std::string text = R"({"Win32_Empty": []})";
-  text.resize(size, ' ');
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
 TEST(WmiFixture, AFileAboveSixteenMebibytesIsRefused) {
   constexpr size_t kCap = size_t{16} << 20;
+  TempFolder folder;
   for (const size_t size : {kCap, kCap + 1}) {
-    const std::filesystem::path path = FixtureOfSize(size);
-    const auto provider = MakeJsonFixtureProvider(path.string());
+    std::string text = R"({"Win32_Empty": []})";  // then blanks, up to the size
+    text.resize(size, ' ');
+    WriteFileText(folder.File("fixture.json"), text);
+    const auto provider = MakeJsonFixtureProvider(folder.File("fixture.json"));
     if (size == kCap) {
       auto services = provider->CreateLocator()->ConnectServer("localhost", "root\\CIMV2", "", "");
       EXPECT_NE(services->Get("Win32_Empty"), nullptr);
     } else {
       EXPECT_THROW(provider->CreateLocator(), WmiError);
     }
-    std::filesystem::remove(path);
   }
 }
 

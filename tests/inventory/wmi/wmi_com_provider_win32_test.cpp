@@ -1,6 +1,5 @@
 // The COM provider against the system's WMI (Wine's, when run by ctest).
 #include <windows.h>
-#include <objbase.h>
 
 #include <algorithm>
 
@@ -54,12 +53,3 @@ TEST(WmiComProvider, UnknownNamespaceFailsTheLoadQuietly) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // As the program entry does: one single-threaded apartment for the whole run.
-  if (FAILED(CoInitialize(nullptr))) return 2;
-  ::testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
-}

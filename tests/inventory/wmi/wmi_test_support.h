@@ -6,15 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "common/test_data.h"
 #include "inventory/wmi/json_fixture_provider.h"
 
 inline std::shared_ptr<WmiProvider> ProviderFromJson(const std::string& json) {
   return MakeInMemoryProvider(ParseWmiFixture(json));
-}
-
-inline std::string TestDataPath(const std::string& name) {
-  const char* dir = std::getenv("MODULIX_TEST_DATA");
-  return std::string(dir ? dir : "tests/data") + "/" + name;
 }
 
 inline std::shared_ptr<WmiProvider> ProviderFromDataFile(const std::string& name) {

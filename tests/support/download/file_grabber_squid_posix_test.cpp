@@ -88,7 +88,7 @@ class TSquid {
   uint16_t Port() const { return FPort; }
 
  private:
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
   uint16_t FPort = 0;
   pid_t FPid = -1;
 };
@@ -114,15 +114,13 @@ class FileGrabberSquidTest : public ::testing::TestWithParam<const char*> {
     return LevelsAndMessages(log.Lines());
   }
 
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
 };
 
 }  // namespace
 
 TEST_P(FileGrabberSquidTest, FetchesWithTheRightCredentialsAndFailsWithWrongOnes) {
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", kLinks));
-  });
+  TTestServer site(AnswerEvery(kLinks));
   TSquid squid(GetParam(), "alice", "right password");
   std::string output;
   ASSERT_TRUE(squid.WaitReady(output)) << output;
@@ -144,13 +142,11 @@ INSTANTIATE_TEST_SUITE_P(Schemes, FileGrabberSquidTest, ::testing::Values("basic
 
 TEST(FileGrabberSquidNtlmTest, NtlmHandshakeGoesThroughSquid) {
   if (access("/usr/sbin/squid", X_OK) != 0) GTEST_SKIP() << "squid is not installed (scripts/bootstrap installs it)";
-  TTestServer site([](TTestConnection& connection) {
-    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", kLinks));
-  });
+  TTestServer site(AnswerEvery(kLinks));
   TSquid squid("ntlm", "", "");
   std::string output;
   ASSERT_TRUE(squid.WaitReady(output)) << output;
-  TGrabberFolder folder;
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   grabber.SetSettingsReader([&](const std::string& name) -> std::string {

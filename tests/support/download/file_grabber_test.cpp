@@ -5,6 +5,7 @@
 #include <regex>
 #include <thread>
 
+#include "common/stepping_clock.h"
 #include "file_grabber_test_support.h"
 #include "support/http/http_test_server.h"
 #include "support/download/file_grabber.h"
@@ -20,7 +21,7 @@ const char kExpectedRequestTail[] =
     "User-Agent: Mozilla/5.0\r\n";
 
 // Serves the links file at /modulix/modulix.ini and answers anything else as the path says:
-// /status/404, /truncated.
+// /status/404, /truncated, /portal (a captive portal's page), /closed-early (no length, cut).
 TTestServer::TScript Site() {
   return [](TTestConnection& connection) {
     for (std::string request; !(request = connection.ReadRequest()).empty();) {
@@ -30,6 +31,11 @@ TTestServer::TScript Site() {
         connection.Send(Answer(request.substr(12, 3) + " Status", "<html>error page</html>"));
       else if (request.find(" /truncated ") != std::string::npos) {
         connection.Send("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n[links]\r\nram=");
+        return;
+      } else if (request.find(" /portal ") != std::string::npos)
+        connection.Send(Answer("200 OK", "<html>Sign in to the hotel network</html>\r\n"));
+      else if (request.find(" /closed-early ") != std::string::npos) {
+        connection.Send("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n[links]\r\nram=http://");
         return;
       } else
         connection.Send(Answer("200 OK", ""));
@@ -58,7 +64,7 @@ class FileGrabberTest : public ::testing::Test {
 
   std::vector<std::string> Log() const { return LevelsAndMessages(FLog.Lines()); }
 
-  TGrabberFolder FFolder;
+  TempFolder FFolder;
   TRunLog FLog;
   TFileGrabber FGrabber;
   std::map<std::string, std::string> FSettings;
@@ -123,6 +129,32 @@ TEST_F(FileGrabberTest, ADownloadPastItsDeadlineEndsLikeATimeoutAndKeepsTheFile)
   EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
   EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
   EXPECT_EQ(FFolder.Count(), 2u);
+}
+
+TEST_F(FileGrabberTest, ABodyTheCheckRefusesIsAnErrorAndKeepsTheLastGoodFile) {
+  TTestServer site(Site());
+  const std::string target = FFolder.File("modulix.ini");
+  WriteFileText(target, "last good links");
+  FGrabber.SetBodyCheck([](std::string_view body) {
+    return body.substr(0, 9) == "[links]\r\n" && body.back() == '\n' ? "" : "bad " + std::string(body.substr(0, 6));
+  });
+  Download(site.Url("/portal"), target);
+  Download(site.Url("/closed-early"), target);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"Error: File downloaded : Refused (bad [links)",
+                                             "Error: File downloaded : Refused (bad <html>)"}));
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>("last good links"));
+  Download(site.Url("/modulix/modulix.ini"), target);
+  EXPECT_EQ(ReadFileText(target), std::optional<std::string>(kLinks));
+}
+
+TEST_F(FileGrabberTest, ASilentServerIsGivenTenSecondsNotTheClientsThree) {
+  TTestServer site(NeverAnswer());
+  TSteppingClock clock(std::chrono::milliseconds(250));
+  FGrabber.SetClock(clock.Reader());
+  Download(site.Url("/modulix/modulix.ini"), FFolder.File("modulix.ini"));
+  EXPECT_EQ(Log(), std::vector<std::string>{"Error: File downloaded : Server error (8)"});
+  EXPECT_GE(clock.Elapsed(), std::chrono::seconds(10));
+  EXPECT_LT(clock.Elapsed(), std::chrono::seconds(kHttpExchangeDeadlineSeconds));
 }
 
 TEST_F(FileGrabberTest, AFileThatCannotBeWrittenIsAWriteError) {
@@ -258,11 +290,8 @@ TEST(CustomizeHttpClientTest, GivesTheBrowserLikeDefaults) {
 }
 
 TEST(FileGrabberLifetimeTest, DestroyedWhileWaitingItEndsQuietly) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
-  TGrabberFolder folder;
+  TTestServer site(NeverAnswer());
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   auto grabber = std::make_unique<TFileGrabber>(&log);
   int done = 0;
@@ -277,11 +306,8 @@ TEST(FileGrabberLifetimeTest, DestroyedWhileWaitingItEndsQuietly) {
 }
 
 TEST(FileGrabberLifetimeTest, QuittingWhileWaitingEndsTheDownloadWithCode3) {
-  TTestServer site([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();
-  });
-  TGrabberFolder folder;
+  TTestServer site(NeverAnswer());
+  TempFolder folder;
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);
   grabber.SetMessagePump([] { return false; });
@@ -293,7 +319,7 @@ TEST(FileGrabberLifetimeTest, QuittingWhileWaitingEndsTheDownloadWithCode3) {
 
 TEST(FileGrabberLifetimeTest, OnDoneMayDestroyTheGrabber) {
   TTestServer site(Site());
-  TGrabberFolder folder;
+  TempFolder folder;
   auto grabber = std::make_unique<TFileGrabber>(nullptr);  // no log: entries are skipped
   grabber->Download(site.Url("/modulix/modulix.ini"), folder.File("modulix.ini"), nullptr,
                     [&grabber](TFileGrabber*) { grabber.reset(); });

@@ -3,44 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "common/file_text.h"
+#include "common/temp_folder.h"
 
 namespace {
 
 class FileReplaceTest : public ::testing::Test {
  protected:
-  FileReplaceTest() {
-    static std::atomic<unsigned> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("modulix-replace-" + std::to_string(std::random_device{}()) + "-" +
-               std::to_string(counter++));
-    std::filesystem::create_directories(folder_);
-  }
-  ~FileReplaceTest() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  NativePath Target() const { return (folder_ / "modulix.ini").native(); }
-  std::string Content(const NativePath& path) const {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  std::vector<std::filesystem::path> Names() const {
-    std::vector<std::filesystem::path> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_))
-      names.push_back(entry.path().filename());
-    return names;
-  }
+  NativePath Target() const { return folder_.File("modulix.ini").native(); }
+  std::string Content(const NativePath& path) const { return ReadFileText(path).value_or(""); }
+  std::vector<std::string> Names() const { return folder_.Names(); }
 
-  std::filesystem::path folder_;
+  TempFolder folder_;
 };
 
 }  // namespace
@@ -61,7 +41,7 @@ TEST_F(FileReplaceTest, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
   ASSERT_EQ(ReplaceFileContent(Target(), "[links]\r\nram=http://a.example/long\r\n"), 0u);
   ASSERT_EQ(ReplaceFileContent(Target(), "[links]\r\n"), 0u);
   EXPECT_EQ(Content(Target()), "[links]\r\n");
-  EXPECT_EQ(Names(), std::vector<std::filesystem::path>{"modulix.ini"});
+  EXPECT_EQ(Names(), std::vector<std::string>{"modulix.ini"});
 }
 
 TEST_F(FileReplaceTest, ABlockedTemporaryNameCostsOneAttemptNotTheSave) {
@@ -87,7 +67,7 @@ TEST_F(FileReplaceTest, ANameTakenByALeftoverIsNeverWrittenOrMovedIntoPlace) {
   FileReplaceOps ops = PlatformFileReplaceOps();
   int writes = 0;
   ops.writeNewFile = [&writes](const NativePath& path, std::string_view bytes) -> uint32_t {
-    if (++writes == 1) std::ofstream(std::filesystem::path(path), std::ios::binary) << "half";
+    if (++writes == 1) WriteFileText(path, "half");
     return PlatformWriteNewFile(path, bytes);
   };
   EXPECT_EQ(ReplaceFileContent(Target(), "current", ops), 0u);
@@ -101,11 +81,11 @@ TEST_F(FileReplaceTest, AFailedMoveKeepsTheTargetAndRemovesTheTemporaryFile) {
   ops.moveOver = [](const NativePath&, const NativePath&) -> uint32_t { return 13; };
   EXPECT_EQ(ReplaceFileContent(Target(), "new", ops), 13u);
   EXPECT_EQ(Content(Target()), "old");
-  EXPECT_EQ(Names(), std::vector<std::filesystem::path>{"modulix.ini"});
+  EXPECT_EQ(Names(), std::vector<std::string>{"modulix.ini"});
 }
 
 TEST_F(FileReplaceTest, AMissingFolderIsReportedAndNothingIsCreated) {
-  const NativePath inMissing = (folder_ / "missing" / "modulix.ini").native();
+  const NativePath inMissing = (folder_.Path() / "missing" / "modulix.ini").native();
   EXPECT_NE(ReplaceFileContent(inMissing, "x"), 0u);
   EXPECT_TRUE(Names().empty());
 }
@@ -136,6 +116,6 @@ TEST_F(FileReplaceTest, AMoveThatABriefHolderBlocksIsTriedAgainAfterAPause) {
     EXPECT_EQ(moves, static_cast<size_t>(c.expectedMoves));
     EXPECT_EQ(pauses, std::vector<std::chrono::milliseconds>(c.expectedMoves - 1, kMovePause));
     EXPECT_EQ(Content(Target()), c.expectedError == 0 ? "new" : "old");
-    EXPECT_EQ(Names(), std::vector<std::filesystem::path>{"modulix.ini"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"modulix.ini"});
   }
 }

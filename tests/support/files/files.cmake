@@ -18,3 +18,6 @@ modulix_add_test(site_url_test PORTABLE SOURCES site_url_test.cpp LIBS modulix_s
 modulix_add_test(file_replace_test PORTABLE SOURCES file_replace_test.cpp LIBS modulix_file_replace)
 modulix_add_test(file_replace_win32_test WIN32 SOURCES file_replace_test.cpp
                  LIBS modulix_file_replace)
+
+modulix_add_test(leftover_temp_files_test PORTABLE SOURCES leftover_temp_files_test.cpp
+                 LIBS modulix_leftover_temp_files modulix_file_replace)

@@ -124,3 +124,16 @@ std::string RequestHeader(const std::string& request, const std::string& name) {
 std::string Answer(const std::string& status, const std::string& body, const std::string& extra) {
   return "HTTP/1.1 " + status + "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + extra + "\r\n" + body;
 }
+
+TTestServer::TScript AnswerEvery(std::string body) {
+  return [body = std::move(body)](TTestConnection& connection) {
+    for (std::string request; !(request = connection.ReadRequest()).empty();) connection.Send(Answer("200 OK", body));
+  };
+}
+
+TTestServer::TScript NeverAnswer() {
+  return [](TTestConnection& connection) {
+    connection.ReadRequest();
+    connection.WaitForClose();
+  };
+}

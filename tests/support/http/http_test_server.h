@@ -71,3 +71,7 @@ class TTestServer {
 std::string RequestHeader(const std::string& request, const std::string& name);
 // "HTTP/1.1 <status>\r\nContent-Length: n\r\n<extra>\r\n<body>", extra being full header lines.
 std::string Answer(const std::string& status, const std::string& body, const std::string& extra = "");
+// Scripts of the usual servers: every request answered 200 OK with `body`; the request read and
+// never answered.
+TTestServer::TScript AnswerEvery(std::string body);
+TTestServer::TScript NeverAnswer();

@@ -81,10 +81,7 @@ TEST(HttpWin32Test, RequestDoneComesOnTheStartingThreadAlsoAfterANameLookup) {
 }
 
 TEST(HttpWin32Test, QuitDuringTheWaitEndsItAndIsPostedAgain) {
-  TTestServer server([](TTestConnection& connection) {
-    connection.ReadRequest();
-    connection.WaitForClose();  // never answers
-  });
+  TTestServer server(NeverAnswer());
   THttpClient client;
   client.SetTimeout(10);
   uint16_t code = 0xffff;

@@ -55,7 +55,7 @@ TEST(RunLogKilled, DyingHalfwayThroughTheWriteLeavesThePreviousFile) {
   TRunLog log(path, false, 10000);
   log.Add("one", 1);
   log.Add("two", 1);
-  const auto before = ReadWholeFile(path);
+  const auto before = ReadFileText(path);
 
   const pid_t child = fork();
   ASSERT_NE(child, -1);
@@ -70,19 +70,19 @@ TEST(RunLogKilled, DyingHalfwayThroughTheWriteLeavesThePreviousFile) {
     _exit(0);  // reached only if the save never wrote
   }
   ASSERT_TRUE(EndedBySigkill(child));
-  EXPECT_EQ(ReadWholeFile(path), before);
+  EXPECT_EQ(ReadFileText(path), before);
 
   // The dead writer's half file stays beside the log under a name of its own: the next save
   // neither reuses it nor takes it for the log.
   log.Add("four", 1);
-  EXPECT_EQ(ReadWholeFile(path), std::string(kStamp) + "four\r\n" + kStamp + "two\r\n" + kStamp +
+  EXPECT_EQ(ReadFileText(path), std::string(kStamp) + "four\r\n" + kStamp + "two\r\n" + kStamp +
                                      "one\r\n");
   std::vector<std::string> names = folder.Names();
   std::sort(names.begin(), names.end());
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[0], "Modulix.log");
   EXPECT_TRUE(names[1].starts_with("Modulix.log.") && names[1].ends_with(".tmp")) << names[1];
-  const auto leftover = ReadWholeFile(folder.File(names[1]));
+  const auto leftover = ReadFileText(folder.File(names[1]));
   EXPECT_EQ(leftover->size(), (before->size() + std::string(kStamp).size() + 7) / 2);
 }
 
@@ -101,7 +101,7 @@ TEST(RunLogKilled, KillingAWriterAtRandomMomentsAlwaysLeavesACompleteFile) {
     std::this_thread::sleep_for(std::chrono::milliseconds(150 + 70 * round));
     kill(child, SIGKILL);
     ASSERT_TRUE(EndedBySigkill(child));
-    const auto text = ReadWholeFile(path);
+    const auto text = ReadFileText(path);
     ASSERT_TRUE(text.has_value()) << "round " << round;
     EXPECT_TRUE(IsCompleteCountdown(*text)) << "round " << round << ", " << text->size()
                                             << " bytes";

@@ -21,7 +21,7 @@ class RunLogTest : public ::testing::Test {
     CurrentRunLogOs().timeSeparator = [this] { return separator; };
   }
   NativePath LogPath() const { return folder.File(kLogName).native(); }
-  std::optional<std::string> LogFile() const { return ReadWholeFile(LogPath()); }
+  std::optional<std::string> LogFile() const { return ReadFileText(LogPath()); }
 
   ScopedRunLogOs restoreOs;
   TempFolder folder;
@@ -246,7 +246,7 @@ TEST_F(RunLogTest, AMissingFolderIsNeverCreatedAndItsEntriesWaitInTheList) {
 
   std::filesystem::create_directory(missing);  // the folder appears later in the run
   log.Add("three", 1);
-  EXPECT_EQ(ReadWholeFile(path), "Info\t[24-05-17 10:31:05]\tthree\r\n"
+  EXPECT_EQ(ReadFileText(path), "Info\t[24-05-17 10:31:05]\tthree\r\n"
                                  "Info\t[24-05-17 10:31:05]\ttwo\r\n"
                                  "Info\t[24-05-17 10:31:05]\tone\r\n");
 }

@@ -79,7 +79,7 @@ TEST_F(RunLogWin32Test, TimeStampUsesTheLocalClockAndTheUsersTimeSeparator) {
   log.Add("Starting", 1);
   GetLocalTime(&after);
 
-  const auto text = ReadWholeFile(LogPath());
+  const auto text = ReadFileText(LogPath());
   ASSERT_TRUE(text.has_value());
   const std::string tail = "\tStarting\r\n";
   EXPECT_TRUE(*text == "Info\t" + StampOf(before, ".") + tail ||
@@ -96,12 +96,12 @@ TEST_F(RunLogWin32Test, AnEntrySavedWhileAnotherProgramHoldsTheLogReachesItWithT
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_NE(holder.Get(), INVALID_HANDLE_VALUE);
   log.Add("two", 1);
-  EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "one\r\n");
+  EXPECT_EQ(ReadFileText(LogPath()), std::string(kStampedAt) + "one\r\n");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Modulix.log"});
 
   holder.Close();
   log.Add("three", 1);
-  EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "three\r\n" + kStampedAt +
+  EXPECT_EQ(ReadFileText(LogPath()), std::string(kStampedAt) + "three\r\n" + kStampedAt +
                                           "two\r\n" + kStampedAt + "one\r\n");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Modulix.log"});
 }
@@ -112,12 +112,12 @@ TEST_F(RunLogWin32Test, AReadOnlyLogIsLeftAloneUntilItCanBeWrittenAgain) {
   log.Add("one", 1);
   ASSERT_TRUE(SetFileAttributesW(LogPath().c_str(), FILE_ATTRIBUTE_READONLY));
   log.Add("two", 1);
-  EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "one\r\n");
+  EXPECT_EQ(ReadFileText(LogPath()), std::string(kStampedAt) + "one\r\n");
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Modulix.log"});
 
   ASSERT_TRUE(SetFileAttributesW(LogPath().c_str(), FILE_ATTRIBUTE_NORMAL));
   log.Add("three", 1);
-  EXPECT_EQ(ReadWholeFile(LogPath()), std::string(kStampedAt) + "three\r\n" + kStampedAt +
+  EXPECT_EQ(ReadFileText(LogPath()), std::string(kStampedAt) + "three\r\n" + kStampedAt +
                                           "two\r\n" + kStampedAt + "one\r\n");
 }
 
@@ -129,6 +129,6 @@ TEST_F(RunLogWin32Test, AFolderNamedOutsideTheAnsiCodePageHoldsTheLog) {
   TRunLog log(path, false, 10000);
   log.Add("one", 1);
   log.Add("two", 1);
-  EXPECT_EQ(ReadWholeFile(path), std::string(kStampedAt) + "two\r\n" + kStampedAt + "one\r\n");
+  EXPECT_EQ(ReadFileText(path), std::string(kStampedAt) + "two\r\n" + kStampedAt + "one\r\n");
   EXPECT_EQ(log.FileName(), path);
 }

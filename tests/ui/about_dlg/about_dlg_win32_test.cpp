@@ -9,16 +9,11 @@
 
 #include "build_config.h"
 #include "support/files/shell_open.h"
+#include "common/window_test_support_win32.h"
 #include "ui/about_dlg/about_dlg_win32.h"
 
 namespace {
 constexpr UINT kTimerDelay = 50;
-
-std::string Text(HWND window) {
-  char buffer[256] = {};
-  GetWindowTextA(window, buffer, sizeof(buffer));
-  return buffer;
-}
 
 struct TShown {
   std::string caption, appName, version;
@@ -54,8 +49,8 @@ class AboutDlgTest : public ::testing::Test {
     static TShown shown;
     shown = TShown{};
     action = [this, during] {
-      shown = {Text(About->Handle()), Text(Item(TAboutDlg::kIdAppName)),
-               Text(Item(TAboutDlg::kIdVersion)), IsWindowVisible(About->Handle()) != FALSE,
+      shown = {WindowText(About->Handle()), WindowText(Item(TAboutDlg::kIdAppName)),
+               WindowText(Item(TAboutDlg::kIdVersion)), IsWindowVisible(About->Handle()) != FALSE,
                IsWindowEnabled(Main) != FALSE};
       during();
     };
@@ -195,7 +190,7 @@ TEST_F(AboutDlgTest, WindowAndControlsFollowTheLayout) {
       {TAboutDlg::kIdApplicationGroup, "Application"}, {TAboutDlg::kIdMakerGroup, "Tervane"},
       {TAboutDlg::kIdEmail, "Email"}, {TAboutDlg::kIdWeb, "Web Site"},
       {TAboutDlg::kIdForum, "Forums"}, {TAboutDlg::kIdOk, "Ok"}, {TAboutDlg::kIdAllGroup, ""}};
-  for (const auto& [id, caption] : captions) EXPECT_EQ(Text(Item(id)), caption);
+  for (const auto& [id, caption] : captions) EXPECT_EQ(WindowText(Item(id)), caption);
 
   LOGFONTA font{};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Item(TAboutDlg::kIdOk), WM_GETFONT, 0, 0)),

@@ -57,7 +57,7 @@ TEST(FileGrabberModalWin32Test, TheLinksFileArrivesWhileTheAboutDialogIsOpen) {
   HWND main = CreateMainWindow();
   ASSERT_TRUE(main);
   TAboutDlg* about = TAboutDlg::Create(main);
-  TGrabberFolder folder;
+  TempFolder folder;
   const std::filesystem::path target = folder.File("modulix.ini");
   TRunLog log(folder.File("Modulix.log"), false, 10000);
   TFileGrabber grabber(&log);

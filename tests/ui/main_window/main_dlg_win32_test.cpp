@@ -1,7 +1,5 @@
 // The main window under Wine: layout, first activation, menu shortcuts, error box.
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +13,7 @@
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/memory_panel_win32.h"
 #include "ui/shared/standard_controls_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
 using namespace std::chrono_literals;
 
@@ -100,6 +98,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     dlg_ = TMainDlg::Create(GetModuleHandleA(nullptr), [this](TMainDlg&) {
       ++startups_;
+      focusDuringStartup_ = GetFocus();
       if (throwInStartup_) throw std::runtime_error("start-up failed on purpose");
     });
     SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
@@ -115,6 +114,7 @@ class MainWindowTest : public ::testing::Test {
   TMainDlg* dlg_ = nullptr;
   int startups_ = 0;
   int activations_ = 0;
+  HWND focusDuringStartup_ = nullptr;
   bool throwInStartup_ = false;
   std::vector<std::string> errors_;
 };
@@ -163,6 +163,7 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesign) {
 // not the light face around a button on a dialog.
 TEST_F(MainWindowTest, DriversButtonCornersShowTheDarkBanner) {
   ShowWindow(dlg_->Handle(), SW_SHOWNORMAL);
+  SetFocus(dlg_->Handle());  // the button, first to take the focus, would glow at its corners
   PumpFor(200ms);
   const COLORREF banner = GetSysColor(COLOR_WINDOWFRAME);
   ASSERT_EQ(ScreenPixel(dlg_->top_pnl, 300, 50), banner);
@@ -200,6 +201,7 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   SetForegroundWindow(dlg_->Handle());
   SetWindowSubclass(dlg_->Handle(), CountActivations, 1, reinterpret_cast<DWORD_PTR>(&activations_));
   ASSERT_TRUE(PumpUntil([&] { return startups_ > 0; }, 5s));
+  const HWND focusAfterStartup = GetFocus();
   {
     OtherApplication other;
     SetForegroundWindow(other.Window());
@@ -210,6 +212,10 @@ TEST_F(MainWindowTest, StartupRunsOnceAtTheFirstActivation) {
   EXPECT_GE(activations_, 1);  // the switch back reached the window
   SendMessageA(dlg_->Handle(), WM_ACTIVATEAPP, TRUE, 0);
   EXPECT_EQ(startups_, 1);
+  // Keys work during the start-up: its first control already has the focus.
+  ASSERT_NE(focusDuringStartup_, nullptr);
+  EXPECT_EQ(focusDuringStartup_, GetNextDlgTabItem(dlg_->Handle(), nullptr, FALSE));
+  EXPECT_EQ(focusAfterStartup, focusDuringStartup_);  // the activation did not take it away
 }
 
 // The start-up captions the empty-slot buttons of a shown window: the caption waits for the
@@ -307,15 +313,7 @@ TEST_F(MainWindowTest, CtrlQFromAChildControlClosesTheWindow) {
   SetForegroundWindow(dlg_->Handle());
   SetFocus(dlg_->lst[0]);
   PumpFor(100ms);
-  INPUT keys[4] = {};
-  for (auto& k : keys) k.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_CONTROL;
-  keys[1].ki.wVk = 'Q';
-  keys[2].ki.wVk = 'Q';
-  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_CONTROL;
-  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof(INPUT));
+  PressKeys({VK_CONTROL}, 'Q');
   HWND window = dlg_->Handle();
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 5s,
                         [&](MSG& m) { return Filter(m); }));
@@ -323,13 +321,3 @@ TEST_F(MainWindowTest, CtrlQFromAChildControlClosesTheWindow) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  ::testing::InitGoogleTest(&argc, argv);
-  int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
-}

@@ -10,25 +10,11 @@
 #include "controls/scope/sim_scope_win32.h"
 #include "window_model/format_byte_size.h"
 #include "ui/main_window/memory_panel_win32.h"
+#include "common/window_test_support_win32.h"
 
 namespace {
 constexpr std::uint64_t GiB = 1024ull * 1024 * 1024;
 constexpr TColor kLime = 0x00FF00;
-
-std::string Text(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
-void PumpMessages(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  do {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    Sleep(10);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
 
 // The "Physical Memory." group as the main window lays it out.
 class MemoryPanelTest : public testing::Test {
@@ -90,8 +76,8 @@ TEST_F(MemoryPanelTest, TickWritesBothLabelsAndAdvancesTheGraph) {
   EXPECT_EQ(received[0].dwLength, 64u);
   EXPECT_EQ(received[0].dwMemoryLoad, 0u);  // the record arrives zeroed
   EXPECT_EQ(received[0].ullTotalPhys, 0u);
-  EXPECT_EQ(Text(used), "Used : 1.5 GB");
-  EXPECT_EQ(Text(total), "Total : 8 GB");
+  EXPECT_EQ(WindowText(used), "Used : 1.5 GB");
+  EXPECT_EQ(WindowText(total), "Total : 8 GB");
   const TScopeLineValues& history = scope->Lines().Items(0).Values();
   EXPECT_EQ(history.Count(), 4);
   EXPECT_EQ(history.Item(3), 50);
@@ -104,8 +90,8 @@ TEST_F(MemoryPanelTest, BeforeTheStartUpTheEarlyUnitNamesShow) {
   SizeUnitNames = {"b.", "Kb.", "Mb.", "Gb.", "Tb."};
   FakeStatus(12, 2 * GiB, GiB + 512ull * 1024 * 1024);
   UpdateMemoryPanel(used, total, *scope);
-  EXPECT_EQ(Text(used), "Used : 512 Mb.");
-  EXPECT_EQ(Text(total), "Total : 2 Gb.");
+  EXPECT_EQ(WindowText(used), "Used : 512 Mb.");
+  EXPECT_EQ(WindowText(total), "Total : 2 Gb.");
 }
 
 TEST_F(MemoryPanelTest, AFailedSampleRaisesTheSystemErrorAndChangesNothing) {
@@ -121,8 +107,8 @@ TEST_F(MemoryPanelTest, AFailedSampleRaisesTheSystemErrorAndChangesNothing) {
     EXPECT_EQ(e.code().value(), static_cast<int>(ERROR_ACCESS_DENIED));
     EXPECT_NE(std::string(e.what()).find("GlobalMemoryStatusEx"), std::string::npos);
   }
-  EXPECT_EQ(Text(used), "Used :");
-  EXPECT_EQ(Text(total), "Available :");
+  EXPECT_EQ(WindowText(used), "Used :");
+  EXPECT_EQ(WindowText(total), "Available :");
   EXPECT_EQ(scope->Lines().Items(0).Values().Count(), 2);
   EXPECT_TRUE(scope->Buffer() == before);
 }
@@ -140,7 +126,7 @@ TEST_F(MemoryPanelTest, RealTimerTicksShowTheMachinesMemory) {
     ++ticks;
   });
   ASSERT_NE(timer, 0u);
-  PumpMessages(3500);
+  PumpFor(std::chrono::milliseconds(3500));
   KillTimer(nullptr, timer);
   ASSERT_GE(ticks, 3);
   EXPECT_EQ(scope->Lines().Items(0).Values().Count(), 2 + 2 * ticks);
@@ -149,7 +135,7 @@ TEST_F(MemoryPanelTest, RealTimerTicksShowTheMachinesMemory) {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof(status);
   ASSERT_TRUE(GlobalMemoryStatusEx(&status));
-  EXPECT_EQ(Text(total), "Total : " + FormatByteSize(static_cast<std::int64_t>(status.ullTotalPhys)));
-  EXPECT_EQ(Text(used).rfind("Used : ", 0), 0u);
-  EXPECT_NE(Text(used), "Used :");
+  EXPECT_EQ(WindowText(total), "Total : " + FormatByteSize(static_cast<std::int64_t>(status.ullTotalPhys)));
+  EXPECT_EQ(WindowText(used).rfind("Used : ", 0), 0u);
+  EXPECT_NE(WindowText(used), "Used :");
 }

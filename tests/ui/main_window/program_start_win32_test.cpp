@@ -9,7 +9,7 @@
 #include "ui/shared/error_box_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/program_start_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
 namespace {
 
@@ -156,5 +156,3 @@ TEST_F(ProgramStartTest, TheMainWindowFreesTheIconsAndFontsItMade) {
   EXPECT_FALSE(GetIconInfo(icon, &info)) << "Image1's icon outlived the window";
   EXPECT_EQ(GetObjectType(font), 0u);
 }
-
-int main(int argc, char** argv) { return RunWindowTests(argc, argv); }

@@ -2,7 +2,6 @@
 // the real controls.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,7 +15,7 @@
 #include "ui/shared/error_box_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/slot_panels_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
 using namespace std::chrono_literals;
 
@@ -183,13 +182,3 @@ TEST_F(PartWayScanTest, AnArrayThatCannotBeReadChangesNothing) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  ::testing::InitGoogleTest(&argc, argv);
-  int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
-}

@@ -16,7 +16,7 @@
 #include "support/system/registry.h"
 #include "support/system/system_info.h"
 #include "ui/main_window/main_dlg_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
 TEST(DriversButton, AnElevatedProcessStartsVelmetOnlyFromProgramFilesAndLogsWhy) {
   const std::string name = "ModulixTest-" + std::to_string(GetCurrentProcessId());
@@ -59,5 +59,3 @@ TEST(DriversButton, AnElevatedProcessStartsVelmetOnlyFromProgramFilesAndLogsWhy)
   std::filesystem::remove_all(temp);
   std::filesystem::remove_all(installed);
 }
-
-int main(int argc, char** argv) { return RunWindowTests(argc, argv); }

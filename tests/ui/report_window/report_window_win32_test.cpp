@@ -3,9 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <future>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,7 +16,9 @@
 #include "ui/report_window/report_window_layout.h"
 #include "ui/report_window/report_window_text.h"
 #include "ui/report_window/report_window_win32.h"
-#include "ui/shared/win32_test_support.h"
+#include "common/file_text.h"
+#include "common/temp_folder.h"
+#include "common/window_test_support_win32.h"
 
 using namespace std::chrono_literals;
 
@@ -26,31 +26,8 @@ namespace {
 
 constexpr char kFixtureMachine[] = "report_desktop_win10";
 
-std::string ReadWholeFile(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string ReadTestData(const std::string& name) {
-  std::ifstream file(TestDataPath(name), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void PressKeys(std::initializer_list<WORD> held, WORD key) {
-  std::vector<INPUT> keys;
-  auto add = [&](WORD vk, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    keys.push_back(input);
-  };
-  for (WORD vk : held) add(vk, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-}
+std::string ReadWholeFile(const std::wstring& path) { return ReadFileText(path).value_or(""); }
+std::string ReadTestData(const std::string& name) { return ReadFileText(TestDataPath(name)).value_or(""); }
 
 std::string ClipboardText() {
   if (!OpenClipboard(nullptr)) return "<clipboard busy>";
@@ -78,38 +55,9 @@ int CountReportWindows() {
 }
 
 // A folder of its own under the temporary folder, with a name outside the ANSI code page.
-class TempFolder {
- public:
-  TempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    path_ = std::wstring(base) + L"rapport \u00e9t\u00e9 \u65e5\u672c " +
-            std::to_wstring(GetCurrentProcessId()) + L"\\";
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  ~TempFolder() {
-    for (const std::wstring& name : Names()) {
-      SetFileAttributesW((path_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW((path_ + name).c_str());
-    }
-    RemoveDirectoryW(path_.c_str());
-  }
-  const std::wstring& Path() const { return path_; }
-  std::vector<std::wstring> Names() const {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path_ + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-  }
+const wchar_t kFolderName[] = L"rapport \u00e9t\u00e9 \u65e5\u672c";
 
- private:
-  std::wstring path_;
-};
+std::wstring In(const TempFolder& folder, const wchar_t* name) { return folder.File(name).wstring(); }
 
 class ReportWindowTest : public ::testing::Test {
  protected:
@@ -271,29 +219,29 @@ TEST_F(ReportWindowTest, CopyPutsTheWholeTextOnTheClipboard) {
 TEST_F(ReportWindowTest, SaveWritesTheTextOrTheJsonAsChosen) {
   TReportDlg* report = OpenWithCtrlR();
   ASSERT_NE(report, nullptr);
-  TempFolder folder;
+  TempFolder folder(kFolderName);
   TReportSaveChoice choice;
   SetReportSaveChooser([&](HWND owner) {
     EXPECT_EQ(owner, report->Handle());
     return std::optional<TReportSaveChoice>(choice);
   });
-  choice = {folder.Path() + L"m\u00e9moire.txt", TReportFileType::Text};
+  choice = {In(folder, L"m\u00e9moire.txt"), TReportFileType::Text};
   SendMessageA(Item(TReportDlg::kIdSave), BM_CLICK, 0, 0);
-  choice = {folder.Path() + L"m\u00e9moire.json", TReportFileType::Json};
+  choice = {In(folder, L"m\u00e9moire.json"), TReportFileType::Json};
   SendMessageA(Item(TReportDlg::kIdSave), BM_CLICK, 0, 0);
   EXPECT_TRUE(errors_.empty());
 
-  EXPECT_EQ(ReadWholeFile(folder.Path() + L"m\u00e9moire.txt"),
+  EXPECT_EQ(ReadWholeFile(In(folder, L"m\u00e9moire.txt")),
             WindowText(Item(TReportDlg::kIdReportText)));
-  const std::string json = ReadWholeFile(folder.Path() + L"m\u00e9moire.json");
+  const std::string json = ReadWholeFile(In(folder, L"m\u00e9moire.json"));
   EXPECT_EQ(json, ReadTestData(std::string(kFixtureMachine) + ".expected.json"));
   EXPECT_EQ(json, report->Report().json);
   EXPECT_EQ(folder.Names().size(), 2u) << "a temporary file was left behind";
 
   // Saving over an existing report replaces it whole.
-  choice = {folder.Path() + L"m\u00e9moire.json", TReportFileType::Text};
+  choice = {In(folder, L"m\u00e9moire.json"), TReportFileType::Text};
   SendMessageA(Item(TReportDlg::kIdSave), BM_CLICK, 0, 0);
-  EXPECT_EQ(ReadWholeFile(folder.Path() + L"m\u00e9moire.json"),
+  EXPECT_EQ(ReadWholeFile(In(folder, L"m\u00e9moire.json")),
             WindowText(Item(TReportDlg::kIdReportText)));
   EXPECT_EQ(folder.Names().size(), 2u);
 }
@@ -323,22 +271,22 @@ TEST_F(ReportWindowTest, TheSaveDialogOpensAndCancellingItChoosesNothing) {
 
 TEST_F(ReportWindowTest, AFailedSaveSaysSoAndLeavesNothingBehind) {
   ASSERT_NE(OpenWithCtrlR(), nullptr);
-  TempFolder folder;
+  TempFolder folder(kFolderName);
   // A folder where the file should go: the temporary file is written, the rename fails.
-  const std::wstring inTheWay = folder.Path() + L"in the way.txt";
+  const std::wstring inTheWay = In(folder, L"in the way.txt");
   CreateDirectoryW(inTheWay.c_str(), nullptr);
   std::wstring target;
   SetReportSaveChooser([&](HWND) {
     return std::optional<TReportSaveChoice>({target, TReportFileType::Text});
   });
-  for (const std::wstring& path : {folder.Path() + L"no such folder\\report.txt", inTheWay}) {
+  for (const std::wstring& path : {In(folder, L"no such folder\\report.txt"), inTheWay}) {
     target = path;
     errors_.clear();
     SendMessageA(Item(TReportDlg::kIdSave), BM_CLICK, 0, 0);
     ASSERT_EQ(errors_.size(), 1u) << (path == inTheWay ? "folder in the way" : "missing folder");
     EXPECT_EQ(errors_[0].rfind("The report could not be saved to ", 0), 0u) << errors_[0];
   }
-  EXPECT_TRUE(folder.Names().empty()) << "a temporary file was left behind";
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"in the way.txt"}) << "a temporary file was left behind";
   EXPECT_TRUE(RemoveDirectoryW(inTheWay.c_str()));
 
   // A cancelled dialog writes nothing and says nothing.
@@ -359,9 +307,9 @@ TEST_F(ReportWindowTest, AnUnreadableInventoryShowsTheReportsOwnErrorText) {
   EXPECT_TRUE(errors_.empty());
 
   // There is no JSON to save; saying so once is all.
-  TempFolder folder;
+  TempFolder folder(kFolderName);
   SetReportSaveChooser([&](HWND) {
-    return std::optional<TReportSaveChoice>({folder.Path() + L"r.json", TReportFileType::Json});
+    return std::optional<TReportSaveChoice>({In(folder, L"r.json"), TReportFileType::Json});
   });
   SendMessageA(Item(TReportDlg::kIdSave), BM_CLICK, 0, 0);
   EXPECT_EQ(errors_.size(), 1u);
@@ -434,5 +382,3 @@ TEST_F(ReportWindowTest, TheWindowGoesWithTheMainWindow) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) { return RunWindowTests(argc, argv); }

@@ -1,10 +1,6 @@
-#include "win32_test_support.h"
+#include "common/window_test_support_win32.h"
 
-#include <commctrl.h>
-#include <objbase.h>
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <iterator>
 #include <vector>
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit,
@@ -12,19 +8,39 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
   const auto end = std::chrono::steady_clock::now() + limit;
   while (!done()) {
     if (std::chrono::steady_clock::now() >= end) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (filter && filter(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    PumpPending(filter);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
   return true;
 }
 
+void PumpPending(const std::function<bool(MSG&)>& filter) {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (filter && filter(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 void PumpFor(std::chrono::milliseconds duration) {
   PumpUntil([] { return false; }, duration);
+}
+
+void PressKeys(std::initializer_list<WORD> held, WORD key) {
+  std::vector<INPUT> keys;
+  auto add = [&](WORD vk, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    keys.push_back(input);
+  };
+  for (WORD vk : held) add(vk, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
 std::string WindowText(HWND window) {
@@ -46,23 +62,4 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   const COLORREF pixel = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
   return pixel;
-}
-
-std::string TestDataPath(const std::string& name) {
-  const char* root = std::getenv("MODULIX_TEST_DATA");
-  std::string path = std::string("Z:") + (root ? root : "") + "/" + name;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
-
-int RunWindowTests(int argc, char** argv) {
-  CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  ::testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  CoUninitialize();
-  return result;
 }
