@@ -10,6 +10,7 @@ Usage: install_test.py msi|zip SOURCE_DIR WORK_DIR Modulix.exe modulix-report.ex
 """
 import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -74,12 +75,18 @@ def installed_versions(wine):
     return versions
 
 
+def start_menu_shortcuts(prefix):
+    # Windows puts a per-machine shortcut into the common Start menu; Wine 8 into the user's.
+    pattern = os.path.join(prefix, "drive_c", "**", "Start Menu", "Programs", "Modulix.lnk")
+    return glob.glob(pattern, recursive=True)
+
+
 def ours(prefix):
     """Files and registry keys of the machine that name Modulix: what the installer leaves.
-    The program's own per-user traces of the run (its log, its registry value) are not."""
+    The program's own traces of its run (its data folder, its registry value) are not."""
     files = [path for path in glob.glob(os.path.join(prefix, "drive_c", "**", "*"), recursive=True)
              if "modulix" in os.path.basename(path).lower()
-             and os.sep + "AppData" + os.sep not in path]
+             and os.sep + "Tervane" + os.sep not in path]
     with open(os.path.join(prefix, "system.reg"), encoding="utf-8", errors="replace") as registry:
         keys = [line for line in registry if "modulix" in line.lower()]
     return files + keys
@@ -94,6 +101,7 @@ def msi_case(source_dir, work, wine, display, stage):
                        env=env, check=True, capture_output=True)
         packages.append(package)
 
+    path_before = wine.reg_query(ENVIRONMENT_KEY, "PATH")
     for version, package in zip(UPGRADES, packages):
         install = wine.run(["msiexec", "/i", WineSession.windows_path(package), "/qn"], check=False, timeout=180)
         expect(install.returncode == 0, f"msiexec /i {version} failed: {install.returncode}")
@@ -102,15 +110,14 @@ def msi_case(source_dir, work, wine, display, stage):
 
     exe = INSTALL_DIR + r"\Modulix.exe"
     expect(os.path.exists(wine.unix_path(exe)), "Modulix.exe is not in Program Files")
-    shortcut = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Modulix.lnk"
-    expect(os.path.exists(wine.unix_path(shortcut)), "no Start menu shortcut")
+    expect(start_menu_shortcuts(wine.prefix), "no Start menu shortcut")
     path = wine.reg_query(ENVIRONMENT_KEY, "PATH")
     expect(path and INSTALL_DIR.lower() in path[1].lower(), f"system PATH lacks the folder: {path}")
     # A new command prompt: the server, and with it the old environment, has ended.
     subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=wine.env)
     prompt = wine.run(["cmd", "/c", "modulix-report.exe", "--help"], check=False)
     expect("Usage: modulix-report" in prompt.stdout,
-           f"modulix-report is not on the PATH of a new command prompt: {prompt.stdout}{prompt.stderr}")
+           f"modulix-report is not on the PATH of a new command prompt ({prompt.returncode}): {prompt.stdout}{prompt.stderr}")
     expect(window_comes_up(wine, display, exe), "the installed Modulix.exe showed no window")
 
     remove = wine.run(["msiexec", "/x", WineSession.windows_path(packages[-1]), "/qn"], check=False, timeout=180)
@@ -118,8 +125,21 @@ def msi_case(source_dir, work, wine, display, stage):
     subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=wine.env)
     expect(installed_versions(wine) == [], "Modulix is still registered after msiexec /x")
     path = wine.reg_query(ENVIRONMENT_KEY, "PATH")
-    expect(not path or INSTALL_DIR.lower() not in path[1].lower(), f"PATH still names the folder: {path}")
+    expect(path == path_before, f"PATH is not as before the install: {path} instead of {path_before}")
     expect(ours(wine.prefix) == [], f"left behind: {ours(wine.prefix)}")
+
+
+def saved_value(prefix, hive, key, name):
+    """A registry value as Wine saved it: reg.exe's output would pass it through the console's
+    code page, which cannot show every letter."""
+    with open(os.path.join(prefix, hive), encoding="utf-8") as saved:
+        text = saved.read()
+    section = re.search(r"^\[%s\] .*?(?=^\[)" % re.escape(key.replace("\\", "\\\\")), text, re.M | re.S)
+    line = section and re.search(r'^"%s"="(.*)"$' % re.escape(name), section.group(0), re.M)
+    if not line:
+        return None
+    return re.sub(r"\\x([0-9a-fA-F]{1,4})|\\(.)",
+                  lambda m: chr(int(m.group(1), 16)) if m.group(1) else m.group(2), line.group(1))
 
 
 def zip_case(source_dir, work, wine, display, stage):
@@ -133,8 +153,8 @@ def zip_case(source_dir, work, wine, display, stage):
     exe = ZIP_FOLDER + r"\Modulix.exe"
     expect(window_comes_up(wine, display, exe), "Modulix.exe from the zip showed no window")
     # The program records its own path at start: it found itself under the unusual name.
-    recorded = wine.reg_query(r"HKCU\Software\Tervane", "Modulix")
-    expect(recorded and recorded[1] == exe, f"the program recorded its path as {recorded}")
+    recorded = saved_value(wine.prefix, "user.reg", r"Software\Tervane", "Modulix")
+    expect(recorded == exe, f"the program recorded its path as {recorded!r}")
 
 
 def main(case, source_dir, work, modulix, report):
