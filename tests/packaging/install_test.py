@@ -40,7 +40,8 @@ def stage_files(source_dir, stage, modulix, report):
     os.makedirs(stage)
     shutil.copy(modulix, os.path.join(stage, "Modulix.exe"))
     shutil.copy(report, os.path.join(stage, "modulix-report.exe"))
-    for name, source in (("LICENSE.txt", "LICENSE"), ("THIRD-PARTY-NOTICES.txt", "THIRD-PARTY-NOTICES.txt"),
+    for name, source in (("LICENSE.txt", "LICENSE"),
+                         ("THIRD-PARTY-NOTICES.txt", "THIRD-PARTY-NOTICES.txt"),
                          ("README.txt", os.path.join("packaging", "README.txt"))):
         shutil.copy(os.path.join(source_dir, source), os.path.join(stage, name))
 
@@ -58,9 +59,15 @@ def window_comes_up(wine, display, exe):
         time.sleep(0.5)
     process.kill()
     process.wait()
+    end_programs(wine)
+    return found
+
+
+def end_programs(wine):
+    """Ends the prefix's server: what runs next starts afresh, with the environment and registry
+    the last program left (the prefix is this test's own)."""
     subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=wine.env)
     subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=wine.env)
-    return found
 
 
 def installed_versions(wine):
@@ -103,7 +110,8 @@ def msi_case(source_dir, work, wine, display, stage):
 
     path_before = wine.reg_query(ENVIRONMENT_KEY, "PATH")
     for version, package in zip(UPGRADES, packages):
-        install = wine.run(["msiexec", "/i", WineSession.windows_path(package), "/qn"], check=False, timeout=180)
+        install = wine.run(["msiexec", "/i", WineSession.windows_path(package), "/qn"],
+                           check=False, timeout=180)
         expect(install.returncode == 0, f"msiexec /i {version} failed: {install.returncode}")
         expect(installed_versions(wine) == [version],
                f"after installing {version} the installed versions are {installed_versions(wine)}")
@@ -113,16 +121,16 @@ def msi_case(source_dir, work, wine, display, stage):
     expect(start_menu_shortcuts(wine.prefix), "no Start menu shortcut")
     path = wine.reg_query(ENVIRONMENT_KEY, "PATH")
     expect(path and INSTALL_DIR.lower() in path[1].lower(), f"system PATH lacks the folder: {path}")
-    # A new command prompt: the server, and with it the old environment, has ended.
-    subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=wine.env)
+    end_programs(wine)
     prompt = wine.run(["cmd", "/c", "modulix-report.exe", "--help"], check=False)
-    expect("Usage: modulix-report" in prompt.stdout,
-           f"modulix-report is not on the PATH of a new command prompt ({prompt.returncode}): {prompt.stdout}{prompt.stderr}")
+    expect("Usage: modulix-report" in prompt.stdout, "modulix-report is not on the PATH of a new "
+           f"command prompt ({prompt.returncode}): {prompt.stdout}{prompt.stderr}")
     expect(window_comes_up(wine, display, exe), "the installed Modulix.exe showed no window")
 
-    remove = wine.run(["msiexec", "/x", WineSession.windows_path(packages[-1]), "/qn"], check=False, timeout=180)
+    remove = wine.run(["msiexec", "/x", WineSession.windows_path(packages[-1]), "/qn"],
+                      check=False, timeout=180)
     expect(remove.returncode == 0, f"msiexec /x failed: {remove.returncode}")
-    subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=wine.env)
+    end_programs(wine)  # and the registry saved to system.reg
     expect(installed_versions(wine) == [], "Modulix is still registered after msiexec /x")
     path = wine.reg_query(ENVIRONMENT_KEY, "PATH")
     expect(path == path_before, f"PATH is not as before the install: {path} instead of {path_before}")
