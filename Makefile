@@ -3,7 +3,8 @@
 # make test  - install what is missing, build both trees and run every test, native and under Wine.
 # make bench - build and run the benchmarks (native, release build).
 # make fuzz  - build the libFuzzer targets of the parsers and run each for 60 s.
-.PHONY: run test bench fuzz bootstrap
+# make dist  - build and check every release artifact into dist/ (docs/RELEASING.md).
+.PHONY: run test bench fuzz dist bootstrap
 
 bootstrap:
 	@scripts/bootstrap
@@ -19,3 +20,7 @@ bench: bootstrap
 
 fuzz: bootstrap
 	@scripts/fuzz 60
+
+dist:
+	@scripts/bootstrap --dist
+	@scripts/dist
