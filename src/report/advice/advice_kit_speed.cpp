@@ -135,7 +135,7 @@ std::optional<uint32_t> Ballistix(PartReader part) {
 }  // namespace
 
 std::optional<uint32_t> KitRatedSpeed(std::string_view partNumber) {
-  const PartReader part(TrimBlanks(partNumber));
+  const PartReader part(TrimFirmwareBlanks(partNumber));
   for (auto scheme : {GSkill, KingstonFury, HyperX, Corsair, TeamGroup, Ballistix}) {
     if (std::optional<uint32_t> speed = scheme(part); speed && *speed > 0) return speed;
   }

@@ -74,7 +74,7 @@ std::optional<std::string> HexEncodedText(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> CleanFirmwareText(std::string_view raw) {
-  const std::string_view text = TrimBlanks(raw);
+  const std::string_view text = TrimFirmwareBlanks(raw);
   if (text.empty() || IsPlaceholder(text)) return std::nullopt;
   return std::string(text);
 }

@@ -32,7 +32,7 @@ bool ContainsWord(std::string_view text, std::string_view phrase) {
   return false;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimFirmwareBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;

@@ -11,7 +11,7 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // "Xen HVM" but not in "Xenon"; digits may touch it ("VMware7,1").
 bool ContainsWord(std::string_view text, std::string_view phrase);
 // Blanks as firmware pads with them: spaces, tabs, line ends, NULs.
-std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimFirmwareBlanks(std::string_view text);
 // 0..15 for a hex digit, else std::nullopt.
 std::optional<uint8_t> HexDigitValue(char c);
 bool IsAllHex(std::string_view text);  // false for an empty text
