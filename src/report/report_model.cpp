@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "inventory/wmi/converters.h"
+#include "report/advice/advice_rules.h"
 #include "report/report_names.h"
 
 namespace {
@@ -31,6 +32,15 @@ ModuleReport ReportModule(SlotRows&& panel, ModuleRecord&& record) {
   m.soldered = IsSoldered(record);
   m.record = std::move(record);
   return m;
+}
+
+// Firmware placeholders ("To Be Filled By O.E.M.", "System Product Name") name no machine.
+SystemRecord Cleaned(SystemRecord s) {
+  for (std::optional<std::string>* text : {&s.manufacturer, &s.product, &s.boardManufacturer, &s.boardProduct,
+                                           &s.biosVendor, &s.biosVersion, &s.biosDate}) {
+    if (*text) *text = CleanFirmwareText(**text);
+  }
+  return s;
 }
 
 std::optional<uint64_t> SlotCount(const std::vector<ArrayRecord>& arrays) {
@@ -69,7 +79,7 @@ MemoryReport BuildMemoryReport(const std::string& source, std::shared_ptr<WmiPro
     report.installedBytes = SaturatingAdd(report.installedBytes, records[i].sizeBytes.value_or(0));
     report.modules.push_back(ReportModule(std::move(panel), std::move(records[i])));
   }
-  report.system = ReadSystemRecord(provider);
+  report.system = Cleaned(ReadSystemRecord(provider));
   report.emptySlots = std::move(emptySlots);
   report.emptySlotBanks = std::move(emptySlotBanks);
   report.upgrade = ComputeUpgrade(report);

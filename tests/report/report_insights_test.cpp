@@ -17,7 +17,7 @@ ModuleReport Module(std::optional<uint32_t> rated, std::optional<uint32_t> confi
   m.record.ratedMTs = rated;
   m.record.configuredMTs = configured;
   m.record.manufacturer = "Kingston";
-  m.record.partNumber = "KF432C16BB/16";
+  m.record.partNumber = "M378A2K43EB1-CWE";  // a scheme that states no speed
   return m;
 }
 
@@ -82,6 +82,20 @@ TEST(ReportInsightsSpeed, SlowestRatedAgainstSlowestConfigured) {
     EXPECT_EQ(in.speed.belowRated, c.below);
     EXPECT_EQ(Row(in, c.modules.size(), "Speed"), c.row);
   }
+  // A kit rated above its default speed: the profile is off while it runs below the part
+  // numbers' lowest rating; a module whose part number states nothing leaves it unknown.
+  ModuleReport kit = Module(2133, 2133), fast = kit, plain = kit;
+  kit.record.partNumber = "F4-3600C16D-16GTZN";
+  fast.record.partNumber = "F4-4000C18D-16GTZR";
+  ReportInsights in = ComputeInsights(Machine({kit, fast}));
+  EXPECT_EQ(in.speed.kitRatedMTs, 3600);
+  EXPECT_TRUE(in.speed.belowKitRated);
+  EXPECT_EQ(Row(in, 2, "Speed"),
+            "runs at 2133 MT/s; the kit is rated 3600 MT/s through its XMP/EXPO profile: turn the "
+            "profile on in the firmware setup (BIOS/UEFI)");
+  EXPECT_EQ(ComputeInsights(Machine({kit, plain})).speed.kitRatedMTs, std::nullopt);
+  kit.record.configuredMTs = 3600;
+  EXPECT_FALSE(ComputeInsights(Machine({kit})).speed.belowKitRated);
 }
 
 TEST(ReportInsightsChannels, NamesInSlotTexts) {
@@ -177,7 +191,7 @@ TEST(ReportInsightsDiffer, EachFieldInItsPlace) {
   EXPECT_EQ(differ([](ModuleReport& m) { m.record.configuredMTs = 2666; }), Fields{});  // not rated
   EXPECT_EQ(differ([](ModuleReport& m) { m.record.manufacturer = "Samsung"; }), Fields{"manufacturer"});
   EXPECT_EQ(differ([](ModuleReport& m) { m.record.manufacturer += "   "; }), Fields{});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.record.partNumber = "KF432C16BB/8"; }), Fields{"partNumber"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.partNumber = "M378A1K43EB2-CWE"; }), Fields{"partNumber"});
   EXPECT_EQ(differ([](ModuleReport& m) { m.record.partNumber += "    "; }), Fields{});
   ReportInsights all = ComputeInsights(Machine({base, [] {
     ModuleReport m = Module(2666, 2666);
@@ -193,7 +207,7 @@ TEST(ReportInsightsDiffer, EachFieldInItsPlace) {
   ReportInsights two = ComputeInsights(Machine({base, [&] {
     ModuleReport m = base;
     m.record.sizeBytes = uint64_t{8} << 30;
-    m.record.partNumber = "KF432C16BB/8";
+    m.record.partNumber = "M378A1K43EB2-CWE";
     return m;
   }()}));
   EXPECT_EQ(Row(two, 2, "Modules"), "differ in capacity and part number");

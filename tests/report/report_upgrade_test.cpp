@@ -98,8 +98,8 @@ TEST(ReportUpgrade, MaximumAndRoomPerFreeSlot) {
 }
 
 TEST(ReportUpgrade, WhatToBuyInOneLine) {
-  ModuleReport lr = Dimm(0x1A, 64, 0xA080), rdimm = Dimm(0x1A, 64, 0x2080), ecc = rdimm;
-  lr.record.totalWidth = rdimm.record.totalWidth = ecc.record.totalWidth = 72;
+  ModuleReport lr = Dimm(0x1A, 64, 0xA080), rdimm = Dimm(0x1A, 64, 0x2080);
+  lr.record.totalWidth = rdimm.record.totalWidth = 72;
   lr.record.ratedMTs = rdimm.record.ratedMTs = 2933;
   ModuleReport optane = Dimm(0x1A, 128, 0x2080);
   optane.record.technology = 0x07;
@@ -117,12 +117,12 @@ TEST(ReportUpgrade, WhatToBuyInOneLine) {
   vm.system.product = "Standard PC (Q35 + ICH9, 2009)";
   MemoryReport unknownType = Machine(4, 64, {Dimm(0x02)});
   const Case cases[] = {
-      {"registered ECC server", Machine(8, 512, {rdimm, rdimm, rdimm, ecc}),
+      {"registered ECC server", Machine(8, 512, {rdimm, rdimm, rdimm, rdimm}),
        "DDR4-2933 registered ECC DIMM (PC4-23400), up to 64 GB per module, 4 free slots"},
       {"one load-reduced module makes it all", Machine(8, 1024, {rdimm, lr}),
        "DDR4-2933 load-reduced ECC DIMM (PC4-23400), up to 128 GB per module, 6 free slots"},
       {"persistent memory is left out", Machine(4, 512, {rdimm, optane}),
-       "DDR4-2933 registered ECC DIMM (PC4-23400), up to 64 GB per module, 2 free slots"},
+       "DDR4-2933 registered ECC DIMM (PC4-23400), up to 128 GB per module, 2 free slots"},
       {"mixed generations", Machine(4, 64, {Dimm(), ddr3}), "unknown: the modules are of different types"},
       {"mixed forms", Machine(4, 64, {Dimm(), sodimm}),
        "DDR4-3200 unbuffered non-ECC (PC4-25600), up to 16 GB per module, 2 free slots"},
