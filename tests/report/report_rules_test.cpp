@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <nlohmann/json.hpp>
@@ -113,6 +114,38 @@ TEST(ReportRules, HoldOnEveryFixtureAndDump) {
     ++checked;
   }
   EXPECT_GE(checked, 25u);
+}
+
+// Values no module can have are unknown, and nothing computed from them overflows.
+TEST(ReportRules, AbsurdNumbersAreUnknown) {
+  struct Case {
+    const char* module;  // the properties of one Win32_PhysicalMemory instance
+    bool sizeKnown, speedKnown;
+  };
+  const Case cases[] = {
+      {R"("Capacity": "-9223372036854775808", "Speed": 100000000000000000)", false, false},
+      {R"("Capacity": "-34359738368", "Speed": 3200)", false, true},
+      {R"("Capacity": -1e18, "Speed": -3200)", false, false},
+      {R"("Capacity": "0", "Speed": 4294967295)", false, false},
+      {R"("Capacity": "9223372036854775807", "Speed": 200000)", false, false},
+      {R"("Capacity": "17179869184", "Speed": 3200)", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.module);
+    const std::string text = std::string(R"({"Win32_PhysicalMemoryArray": [{"MaxCapacity": 4294967295,
+        "MaxCapacityEx": "9223372036854775807", "MemoryDevices": 4, "Use": 3}],
+        "Win32_PhysicalMemory": [{"DeviceLocator": "A", "SMBIOSMemoryType": 26, "ConfiguredClockSpeed": 3200, )") +
+                             c.module + "}]}";
+    const std::string path = (std::filesystem::temp_directory_path() / "report_absurd.json").string();
+    { std::ofstream(path, std::ios::binary) << text; }
+    const json j = json::parse(ReportOf("--fixture", path).json);
+    std::filesystem::remove(path);
+    const json& f = j["modules"][0]["facts"];
+    EXPECT_EQ(f["sizeBytes"].is_number(), c.sizeKnown);
+    EXPECT_EQ(f["ratedMTs"].is_number(), c.speedKnown);
+    EXPECT_EQ(j["installedBytes"], c.sizeKnown ? 16 * kGiB : 0);
+    EXPECT_TRUE(j["upgrade"]["maximumBytes"].is_null());  // beyond 64 TiB
+  }
 }
 
 }  // namespace
