@@ -60,7 +60,7 @@ ModuleRecord ReadModule(const TWin32_PhysicalMemory& c, int32_t i) {
   ModuleRecord m;
   m.index = i;
   m.raw.reserve(kModuleRawProperties.size());
-  for (const char* name : kModuleRawProperties) m.raw.emplace_back(name, at(name));
+  for (const RawProperty& p : kModuleRawProperties) m.raw.push_back(at(p.name));
   m.locator = TextOf(at("DeviceLocator"));
   m.bankLabel = TextOf(at("BankLabel"));
   m.manufacturer = TextOf(at("Manufacturer"));

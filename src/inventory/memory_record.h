@@ -13,15 +13,21 @@
 #include "inventory/physical_memory.h"
 #include "inventory/physical_memory_array.h"
 
-// The module properties kept as the source delivered them, in this order (the JSON's "raw").
-inline constexpr std::array<const char*, 11> kModuleRawProperties = {
-    "DeviceLocator", "BankLabel",  "Capacity",   "Manufacturer",         "PartNumber",
-    "SerialNumber",  "MemoryType", "SMBIOSMemoryType", "Speed",      "ConfiguredClockSpeed",
-    "FormFactor"};
+// The module properties kept as the source delivered them, in this order (the JSON's "raw"),
+// with whether each holds a number (WMI hands 64-bit numbers over as decimal text).
+struct RawProperty {
+  const char* name;
+  bool number;
+};
+inline constexpr std::array<RawProperty, 11> kModuleRawProperties = {{
+    {"DeviceLocator", false}, {"BankLabel", false},   {"Capacity", true},
+    {"Manufacturer", false},  {"PartNumber", false},  {"SerialNumber", false},
+    {"MemoryType", true},     {"SMBIOSMemoryType", true}, {"Speed", true},
+    {"ConfiguredClockSpeed", true}, {"FormFactor", true}}};
 
 struct ModuleRecord {
   int index = 0;  // the order the source lists the modules in
-  std::vector<std::pair<std::string, PropertyValue>> raw;  // kModuleRawProperties, null kept
+  std::vector<PropertyValue> raw;  // one per kModuleRawProperties, null kept
   // Texts exactly as firmware gave them; empty when it gave none.
   std::string locator, bankLabel, manufacturer, partNumber, serialNumber;
   // Every number below is absent when the source gave none or one no module can have.

@@ -203,10 +203,11 @@ TEST(SlotScan, ExtendedMaximumOfLargeServers) {
   const std::vector<ModuleRecord> server = records("wmi_6tb_server.json");
   const auto& raw = server[0].raw;
   ASSERT_EQ(raw.size(), kModuleRawProperties.size());
-  EXPECT_EQ(raw[7], (std::pair<std::string, PropertyValue>{"SMBIOSMemoryType", 26}));
-  EXPECT_EQ(raw[9], (std::pair<std::string, PropertyValue>{"ConfiguredClockSpeed", 2933}));
+  EXPECT_EQ(kModuleRawProperties[7].name, std::string("SMBIOSMemoryType"));
+  EXPECT_EQ(raw[7], PropertyValue(26));
+  EXPECT_EQ(raw[9], PropertyValue(2933));  // ConfiguredClockSpeed
   EXPECT_EQ(server[0].configuredMTs, 2933u);
-  EXPECT_TRUE(records("wmi_4dev_2mod.json")[0].raw[9].second.IsNull());
+  EXPECT_TRUE(records("wmi_4dev_2mod.json")[0].raw[9].IsNull());
   EXPECT_FALSE(records("wmi_4dev_2mod.json")[0].configuredMTs);
 }
 

@@ -16,12 +16,6 @@ namespace {
 // The report is written straight into its text, without a document tree first: the command
 // runs on many machines and the tree cost more than everything else it does.
 
-// Raw properties holding numbers; WMI delivers 64-bit ones as decimal text.
-bool IsNumericProperty(const std::string& name) {
-  return name == "Capacity" || name == "MemoryType" || name == "SMBIOSMemoryType" ||
-         name == "Speed" || name == "ConfiguredClockSpeed" || name == "FormFactor";
-}
-
 // Firmware texts are nearly always ASCII, which is UTF-8 already: those are written uncopied.
 void Utf8String(JsonWriter& w, std::string_view bytes) {
   const bool ascii = std::all_of(bytes.begin(), bytes.end(),
@@ -33,11 +27,11 @@ void TextOrNull(JsonWriter& w, const std::string& bytes) {
   bytes.empty() ? w.Null() : Utf8String(w, bytes);
 }
 
-void RawValue(JsonWriter& w, const std::string& name, const PropertyValue& v) {
+void RawValue(JsonWriter& w, bool number, const PropertyValue& v) {
   if (v.IsNull() || v.IsEmpty()) return w.Null();
   if (v.Kind() == ValueKind::Boolean) return w.Bool(v.AsBoolean());
   if (v.Kind() == ValueKind::Real) return w.Real(v.AsReal());
-  if (IsNumericProperty(name) || v.Kind() == ValueKind::Int32 || v.Kind() == ValueKind::Int64) {
+  if (number || v.Kind() == ValueKind::Int32 || v.Kind() == ValueKind::Int64) {
     try {
       return w.Int(ValueToInt64(v));
     } catch (const std::exception&) {
@@ -135,9 +129,9 @@ void Module(JsonWriter& w, const ModuleReport& m) {
   w.EndObject();
   w.Key("raw");
   w.BeginObject();
-  for (const auto& [name, value] : m.record.raw) {
-    w.Key(name);
-    RawValue(w, name, value);
+  for (size_t i = 0; i < m.record.raw.size(); ++i) {
+    w.Key(kModuleRawProperties[i].name);
+    RawValue(w, kModuleRawProperties[i].number, m.record.raw[i]);
   }
   w.EndObject();
   w.Key("extra");
