@@ -98,7 +98,8 @@ ModuleAdvice AdviseModule(const ModuleRecord& r) {
     a.totalWidth = r.totalWidth;
     a.ecc = *r.totalWidth > *r.dataWidth;
   }
-  a.formFactor = FormFactor(r);
+  // LPDDR is soldered to the board whatever form the firmware names.
+  if (!(a.generation && a.generation->rfind("LPDDR", 0) == 0)) a.formFactor = FormFactor(r);
   a.maker = DecodeModuleMaker(r.manufacturer);
   if (!a.maker && r.makerId) a.maker = DecodeModuleMakerId(*r.makerId);
   a.partNumber = DecodePartNumber(r.partNumber);
