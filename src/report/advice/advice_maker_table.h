@@ -1,8 +1,12 @@
 #pragma once
-// JEDEC maker identities the report decodes. Internal to the advice rules.
-#include <cstdint>
+// Module makers the report knows beyond the window's manufacturer rows. Internal to the advice rules.
 #include <optional>
 #include <string_view>
 
-// bank: 1 for the first JEP106 bank (no continuation code); code: the byte with its parity bit.
-std::optional<std::string_view> JedecMakerName(unsigned bank, uint8_t code);
+#include "report/advice/advice_jedec.h"
+
+// The maker of a JEDEC identity this table lists, else std::nullopt.
+std::optional<std::string_view> ReportMakerById(JedecId id);
+// The maker a text names by one of the table's spellings, as a whole word ("Micron" in
+// "Micron Technology Inc."), else std::nullopt.
+std::optional<std::string_view> ReportMakerByName(std::string_view text);
