@@ -8,12 +8,13 @@
 
 // --- Texts from firmware --------------------------------------------------------------------
 
-// Trimmed of blanks (spaces, tabs, line ends, NULs) at both ends; std::nullopt when what is left is
-// empty or a firmware placeholder: "Manufacturer" or "Mfg" and a number ("Manufacturer00",
-// "Mfg 0"), "Undefined", "Unknown", "Not Specified", "NO DIMM", "To Be Filled By O.E.M.",
-// "System Product Name", "Default string", "None", "N/A", one repeated character ("0000", "FFFF",
-// "...."), or the hex digits in order, 4 or more ("0123", "0123456789ABCDEF0123"). Placeholders
-// compare whole and ignore the case of ASCII letters; "Unknown - [0x9B85]" is not one.
+// Trimmed of blanks (spaces, tabs, line ends, NULs) at both ends; std::nullopt when what is left
+// is empty or a firmware placeholder: "Manufacturer" or "Mfg", alone or with a number
+// ("Manufacturer00", "Mfg 0"), "Undefined", "Unknown", "Not Specified", "NO DIMM",
+// "To Be Filled By O.E.M.", "System Product Name", "Default string", "None", "N/A", one repeated
+// character ("0000", "FFFF", "...."), or the hex digits in order, 4 or more ("0123",
+// "0123456789ABCDEF0123"). Placeholders compare whole and ignore the case of ASCII letters;
+// "Unknown - [0x9B85]" is not one.
 std::optional<std::string> CleanFirmwareText(std::string_view raw);
 
 // The maker of a module from the text firmware gives, in any common form: a name ("Kingston"),

@@ -20,6 +20,7 @@ TEST(AdviceTexts, TrimsAndDropsFirmwarePlaceholders) {
       {"Default string", std::nullopt},    {"NO DIMM", std::nullopt},
       {"None", std::nullopt},              {"N/A", std::nullopt},
       {"Manufacturer07", std::nullopt},    {"Mfg 0", std::nullopt},
+      {"MANUFACTURER", std::nullopt},      {"Mfg0x", "Mfg0x"},
       {"00000000", std::nullopt},          {"....", std::nullopt},
       {"0123", std::nullopt},              {"0123456789abcdef", std::nullopt},
       {"0123456789ABCDEF0123", std::nullopt},
