@@ -26,8 +26,8 @@ std::optional<std::string> CleanFirmwareText(std::string_view raw);
 std::optional<std::string> DecodeModuleMaker(std::string_view raw);
 
 // The maker from SMBIOS 3.2's module manufacturer ID (type 17 offset 0x2A, word: low byte = number
-// of continuation codes with odd parity bit, high byte = the code with its parity bit); std::nullopt
-// for 0, for a byte whose parity is wrong and for unknown codes.
+// of continuation codes with odd parity bit, high byte = the code with its parity bit);
+// std::nullopt for 0, for a byte whose parity is wrong and for unknown codes.
 std::optional<std::string> DecodeModuleMakerId(uint16_t smbiosManufacturerId);
 
 // A part number as firmware gives it: hex-encoded ("0x4B494E47..." -> "KING...", NUL padding

@@ -82,6 +82,7 @@ std::optional<std::string> CleanFirmwareText(std::string_view raw) {
 std::optional<std::string> DecodePartNumber(std::string_view raw) {
   const std::optional<std::string> text = CleanFirmwareText(raw);
   if (!text) return std::nullopt;
-  if (std::optional<std::string> decoded = HexEncodedText(*text)) return CleanFirmwareText(*decoded);
+  if (const std::optional<std::string> decoded = HexEncodedText(*text))
+    return CleanFirmwareText(*decoded);
   return text;
 }

@@ -18,7 +18,8 @@ TEST(AdviceKitSpeed, ReadsTheSpeedEachMakersSchemeStates) {
       {"CMK32GX4M2B3200C16", 3200},  {"CMK16GX5M2B6000C36", 6000},  {"CMSX16GX4M2A2666C18", 2666},
       {"CMZ16GX3M2A1600C10", 1600},  {"CMK32GX4M2B", std::nullopt},
       // TEAMGROUP and Crucial Ballistix (kits too; Ballistix Sport is another scheme).
-      {"TEAMGROUP-UD4-3200", 3200},  {"TEAMGROUP-UD5-6000", 6000},  {"TEAMGROUP-SD4-3200", std::nullopt},
+      {"TEAMGROUP-UD4-3200", 3200},  {"TEAMGROUP-UD5-6000", 6000},
+      {"TEAMGROUP-SD4-3200", std::nullopt},
       {"BL8G32C16U4B", 3200},        {"BL16G26C16U4B", 2666},       {"BL8G36C16U4B", 3600},
       {"BL2K16G36C16U4B", 3600},     {"BLS8G4D240FSB", std::nullopt},
       // Nothing stated; six digits are no speed (and never an overflow).

@@ -66,7 +66,7 @@ TEST(AdviceMakers, DecodesTheSmbiosModuleManufacturerId) {
       {0xCE00, "Samsung"},             // count written without its parity bit
       {0x4E80, std::nullopt},          // code with its parity bit wrong
       {0x9810, std::nullopt},          // 16 continuation codes: beyond the banks
-      {0x8381, std::nullopt},          // count byte with its parity bit wrong
+      {0x9881, std::nullopt},          // Kingston's code, count byte with its parity bit wrong
   };
   for (const auto& [id, maker] : cases) {
     EXPECT_EQ(DecodeModuleMakerId(id), maker) << "id: 0x" << std::hex << id;
