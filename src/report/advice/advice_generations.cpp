@@ -47,8 +47,9 @@ constexpr Family kFamilies[] = {
 // Firmware rounds 2666.67 to 2666 or 2667 and some boards report 3197: 1% covers both.
 const Grade* GradeNear(std::span<const Grade> grades, uint32_t megatransfers) {
   for (const Grade& grade : grades) {
-    const uint64_t apart = megatransfers > grade.megatransfers ? megatransfers - grade.megatransfers
-                                                               : grade.megatransfers - megatransfers;
+    const uint64_t apart = megatransfers > grade.megatransfers
+                               ? megatransfers - grade.megatransfers
+                               : grade.megatransfers - megatransfers;
     if (apart * 100 <= grade.megatransfers) return &grade;
   }
   return nullptr;

@@ -12,7 +12,8 @@ bool HasOddParity(uint8_t byte) { return std::popcount(byte) % 2 == 1; }
 
 // The byte of two hex digits at index*2; the caller checked the text is hex.
 uint8_t ByteAt(std::string_view hex, size_t index) {
-  return static_cast<uint8_t>(*HexDigitValue(hex[index * 2]) * 16 + *HexDigitValue(hex[index * 2 + 1]));
+  const uint8_t high = *HexDigitValue(hex[index * 2]);
+  return static_cast<uint8_t>(high * 16 + *HexDigitValue(hex[index * 2 + 1]));
 }
 
 std::optional<JedecId> CountThenCode(uint8_t count, uint8_t code) {

@@ -28,12 +28,12 @@ class PartReader {
     return value;
   }
   bool TakeLetter() {
-    if (text_.empty() || !((text_[0] >= 'A' && text_[0] <= 'Z') || (text_[0] >= 'a' && text_[0] <= 'z')))
-      return false;
+    if (text_.empty()) return false;
+    const char c = text_[0];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
     text_.remove_prefix(1);
     return true;
   }
-  bool AtEndOrNonDigit() const { return text_.empty() || text_[0] < '0' || text_[0] > '9'; }
   // Skips to just after the next occurrence of the letter, in either case; false when none.
   bool SkipPastLetter(char upper) {
     for (size_t at = 0; at < text_.size(); ++at) {
@@ -99,7 +99,8 @@ std::optional<uint32_t> HyperX(PartReader part) {
 
 // Corsair: CMK32GX4M2B3200C16, CMK16GX5M2B6000C36: "X" generation "M" modules, a letter, MT/s, "C".
 std::optional<uint32_t> CorsairAfterX(PartReader part) {
-  if (!part.Number() || !part.Take("M") || !part.Number() || !part.TakeLetter()) return std::nullopt;
+  if (!part.Number() || !part.Take("M") || !part.Number() || !part.TakeLetter())
+    return std::nullopt;
   const std::optional<uint32_t> speed = part.Number();
   if (!speed || !part.Take("C")) return std::nullopt;
   return speed;
@@ -118,9 +119,7 @@ std::optional<uint32_t> Corsair(PartReader part) {
 // TEAMGROUP-UD4-3200, TEAMGROUP-UD5-6000.
 std::optional<uint32_t> TeamGroup(PartReader part) {
   if (!part.Take("TEAMGROUP-UD") || !part.Number() || !part.Take("-")) return std::nullopt;
-  const std::optional<uint32_t> speed = part.Number();
-  if (!speed || !part.AtEndOrNonDigit()) return std::nullopt;
-  return speed;
+  return part.Number();
 }
 
 // Crucial Ballistix: BL8G32C16U4B, and kits BL2K16G36C16U4B.

@@ -1,5 +1,5 @@
 #pragma once
-// Module makers the report knows beyond the window's manufacturer rows. Internal to the advice rules.
+// Module makers the report knows beyond the window's manufacturer rows. Internal to the module.
 #include <optional>
 #include <string_view>
 

@@ -12,7 +12,8 @@ std::optional<uint64_t> PerFreeSlotBytes(uint64_t roomBytes, uint64_t freeSlots,
   if (freeSlots == 0) return std::nullopt;
   const uint64_t perSlot = roomBytes / freeSlots;
   uint64_t best = 0;
-  for (uint64_t size = kSmallestModule; size <= kLargestModule && size <= perSlot; size *= 2) best = size;
+  for (uint64_t size = kSmallestModule; size <= kLargestModule && size <= perSlot; size *= 2)
+    best = size;
   if (ddr5) {
     for (uint64_t size : kDdr5OddSizes) {
       if (size <= perSlot && size > best) best = size;

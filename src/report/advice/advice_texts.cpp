@@ -20,13 +20,13 @@ bool IsDecimal(std::string_view text) {
   return true;
 }
 
-// "Manufacturer00", "Manufacturer 3", "Mfg 0": a word and a slot number.
+// "Manufacturer00", "Manufacturer 3", "Mfg 0", "Manufacturer": a word and a slot number, if any.
 bool IsNumberedPlaceholder(std::string_view text) {
   for (std::string_view word : {"Manufacturer", "Mfg"}) {
     if (!StartsWithIgnoringCase(text, word)) continue;
     std::string_view number = text.substr(word.size());
     while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
-    if (IsDecimal(number)) return true;
+    if (number.empty() || IsDecimal(number)) return true;
   }
   return false;
 }
@@ -82,6 +82,7 @@ std::optional<std::string> CleanFirmwareText(std::string_view raw) {
 std::optional<std::string> DecodePartNumber(std::string_view raw) {
   const std::optional<std::string> text = CleanFirmwareText(raw);
   if (!text) return std::nullopt;
-  if (std::optional<std::string> decoded = HexEncodedText(*text)) return CleanFirmwareText(*decoded);
+  if (const std::optional<std::string> decoded = HexEncodedText(*text))
+    return CleanFirmwareText(*decoded);
   return text;
 }

@@ -23,7 +23,8 @@ bool ContainsWord(std::string_view text, std::string_view phrase) {
   if (phrase.empty() || text.size() < phrase.size()) return false;
   const char first = Fold(phrase.front());
   for (size_t at = 0; at + phrase.size() <= text.size(); ++at) {
-    if (Fold(text[at]) != first || !EqualsIgnoringCase(text.substr(at, phrase.size()), phrase)) continue;
+    if (Fold(text[at]) != first) continue;
+    if (!EqualsIgnoringCase(text.substr(at, phrase.size()), phrase)) continue;
     const bool letterBefore = at > 0 && IsAsciiLetter(text[at - 1]);
     const size_t end = at + phrase.size();
     const bool letterAfter = end < text.size() && IsAsciiLetter(text[end]);

@@ -26,27 +26,17 @@ TEST(AdviceGenerations, StandardNameTakesTheGradeWithinOnePercent) {
     std::optional<std::string> name;
   };
   const Case cases[] = {
-      {"DDR", 400, "DDR-400 (PC3200)"},
-      {"DDR", 266, "DDR-266 (PC2100)"},
-      {"DDR2", 667, "DDR2-667 (PC2-5300)"},
-      {"DDR2", 1066, "DDR2-1066 (PC2-8500)"},
-      {"DDR3", 1333, "DDR3-1333 (PC3-10600)"},
-      {"DDR3", 2133, "DDR3-2133 (PC3-17000)"},
-      {"DDR4", 2667, "DDR4-2666 (PC4-21300)"},
-      {"DDR4", 2933, "DDR4-2933 (PC4-23400)"},
-      {"DDR4", 3168, "DDR4-3200 (PC4-25600)"},  // exactly 1% below
-      {"DDR4", 3167, "DDR4-3167"},              // just beyond 1%
-      {"DDR4", 3600, "DDR4-3600"},              // an XMP speed, not a JEDEC grade
-      {"DDR5", 4800, "DDR5-4800 (PC5-38400)"},
-      {"DDR5", 5600, "DDR5-5600 (PC5-44800)"},
-      {"DDR5", 8000, "DDR5-8000 (PC5-64000)"},
-      {"DDR5", 6200, "DDR5-6200"},
-      {"LPDDR5", 6400, std::nullopt},
-      {"SDRAM", 133, std::nullopt},
-      {std::nullopt, 3200, std::nullopt},
-      {"DDR4", std::nullopt, std::nullopt},
-      {"DDR4", 0, std::nullopt},
-      {"DDR4", 0xFFFFFFFF, "DDR4-4294967295"},
+      {"DDR", 400, "DDR-400 (PC3200)"},             {"DDR", 266, "DDR-266 (PC2100)"},
+      {"DDR2", 667, "DDR2-667 (PC2-5300)"},         {"DDR2", 1066, "DDR2-1066 (PC2-8500)"},
+      {"DDR3", 1333, "DDR3-1333 (PC3-10600)"},      {"DDR3", 2133, "DDR3-2133 (PC3-17000)"},
+      {"DDR4", 2667, "DDR4-2666 (PC4-21300)"},      {"DDR4", 2933, "DDR4-2933 (PC4-23400)"},
+      {"DDR4", 3168, "DDR4-3200 (PC4-25600)"},      {"DDR4", 3167, "DDR4-3167"},  // 1% and beyond
+      {"DDR4", 3600, "DDR4-3600"},                  // an XMP speed, not a JEDEC grade
+      {"DDR5", 4800, "DDR5-4800 (PC5-38400)"},      {"DDR5", 5600, "DDR5-5600 (PC5-44800)"},
+      {"DDR5", 8000, "DDR5-8000 (PC5-64000)"},      {"DDR5", 6200, "DDR5-6200"},
+      {"LPDDR5", 6400, std::nullopt},               {"SDRAM", 133, std::nullopt},
+      {std::nullopt, 3200, std::nullopt},           {"DDR4", std::nullopt, std::nullopt},
+      {"DDR4", 0, std::nullopt},                    {"DDR4", 0xFFFFFFFF, "DDR4-4294967295"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(StandardName(c.generation, c.speed), c.name)
