@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "inventory/physical_memory.h"
@@ -37,7 +36,7 @@ struct ModuleRecord {
   std::optional<uint32_t> typeDetail;        // SMBIOS bits; WMI passes the same word on
   std::optional<uint32_t> smbiosFormFactor, wmiFormFactor;
   std::optional<uint32_t> ratedMTs, configuredMTs;
-  std::optional<uint32_t> dataWidth, totalWidth;  // bits, as given (sanity is the reader's)
+  std::optional<uint32_t> dataWidth, totalWidth;  // bits; whether they make sense is judged later
   std::optional<uint32_t> voltageMillivolts;      // configured
   std::optional<uint32_t> technology;             // SMBIOS 3.2 memory technology code
   std::optional<uint16_t> makerId;                // SMBIOS 3.2 module manufacturer ID
@@ -51,10 +50,12 @@ struct ArrayRecord {
 };
 
 // Who made the machine: SMBIOS types 0, 1 and 2, or the WMI classes Windows builds from them.
-// Texts as the firmware gave them, trimmed of nothing; absent when not given.
+// Texts as the firmware gave them (placeholders included: judging them is the report's job);
+// absent when not given.
 struct SystemRecord {
   std::optional<std::string> manufacturer, product, boardManufacturer, boardProduct;
-  std::optional<std::string> biosVendor, biosVersion, biosDate;  // date as YYYY-MM-DD when it reads as one
+  std::optional<std::string> biosVendor, biosVersion;
+  std::optional<std::string> biosDate;  // YYYY-MM-DD when it reads as a date
 };
 
 // The largest module and array a report believes; anything larger is a firmware error.
