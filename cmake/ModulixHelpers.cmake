@@ -20,9 +20,15 @@ endfunction()
 # A program we ship: in release builds without symbols or debug information (the static C++
 # runtime brings its own), and without the functions nothing calls. Tests are left as they are,
 # so a failure under Wine still shows where it happened.
+# On Windows it is also marked terminal-server aware (else a Remote Desktop session host hands it
+# a per-user Windows folder) and for subsystem 6.0, Vista and later, instead of the linker's 5.2.
 function(modulix_shipped_program target)
   if(NOT MSVC)
     target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s> -Wl,--gc-sections)
+  endif()
+  if(WIN32 AND NOT MSVC)
+    target_link_options(${target} PRIVATE -Wl,--tsaware -Wl,--major-subsystem-version,6
+                                          -Wl,--minor-subsystem-version,0)
   endif()
 endfunction()
 

@@ -4,13 +4,29 @@
 #include <windows.h>
 #include <wbemcli.h>
 
+#include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "inventory/wmi/com_ptr_win32.h"
 #include "inventory/wmi/com_variant_win32.h"
 #include "inventory/wmi/platform_wmi_provider.h"
 
 namespace {
+
+// A cold or broken WMI (the first query after boot, a hung provider host, a corrupt repository)
+// may never answer. The scan runs on the window's thread, so a query that stays silent this long
+// fails like any other failed query instead of freezing the window.
+constexpr auto kQueryAnswerBound = std::chrono::seconds(20);
+// Next waits this long per call, so the bound is checked between calls.
+constexpr LONG kNextWaitMs = 500;
+
+// Lets WMI's service host act for us on the calls through this proxy. In-process objects (Wine)
+// have no proxy to set, which is fine.
+void AllowImpersonation(IUnknown* proxy) {
+  CoSetProxyBlanket(proxy, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
+                    RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+}
 
 // Without these the property set would also list __CLASS, __PATH and the other system
 // properties, which the scripting interface's Properties_ leaves out.
@@ -81,13 +97,22 @@ class ComInstance : public WmiInstance {
 
 class ComEnumerator : public WmiEnumerator {
  public:
-  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items) : items_(std::move(items)) {}
+  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items)
+      : items_(std::move(items)),
+        deadline_(std::chrono::steady_clock::now() + kQueryAnswerBound) {}
 
-  // Anything but one delivered object (the end, or an error) ends the walk.
+  // Anything but one delivered object (the end, or an error) ends the walk; a query that has
+  // not delivered all its objects by the bound fails.
   bool Next(std::shared_ptr<WmiInstance>& item) override {
     ComPtr<IWbemClassObject> object;
     ULONG returned = 0;
-    const HRESULT hr = items_->Next(WBEM_INFINITE, 1, object.Put(), &returned);
+    HRESULT hr;
+    while ((hr = items_->Next(kNextWaitMs, 1, object.Put(), &returned)) == WBEM_S_TIMEDOUT) {
+      if (std::chrono::steady_clock::now() >= deadline_) {
+        throw WmiError("WMI did not answer the query within " +
+                       std::to_string(kQueryAnswerBound.count()) + " s");
+      }
+    }
     if (hr != WBEM_S_NO_ERROR || returned != 1 || !object) return false;
     item = std::make_shared<ComInstance>(std::move(object));
     return true;
@@ -95,6 +120,7 @@ class ComEnumerator : public WmiEnumerator {
 
  private:
   ComPtr<IEnumWbemClassObject> items_;
+  std::chrono::steady_clock::time_point deadline_;
 };
 
 class ComServices : public WmiServices {
@@ -107,6 +133,7 @@ class ComServices : public WmiServices {
     ComPtr<IEnumWbemClassObject> items;
     Check(services_->ExecQuery(bstrLanguage.Get(), bstrQuery.Get(), flags, nullptr, items.Put()),
           "IWbemServices::ExecQuery");
+    AllowImpersonation(items.Get());  // the enumerator is a proxy of its own
     return std::make_unique<ComEnumerator>(std::move(items));
   }
 
@@ -145,12 +172,13 @@ class ComLocator : public WmiLocator {
                                              const std::string& password) override {
     ScopedBstr path("\\\\" + server + "\\" + nameSpace), bstrUser(user), bstrPassword(password);
     ComPtr<IWbemServices> services;
-    Check(locator_->ConnectServer(path.Get(), bstrUser.Get(), bstrPassword.Get(), nullptr, 0,
-                                  nullptr, nullptr, services.Put()),
+    // The maximum-wait flag makes a service that does not answer fail within two minutes
+    // instead of never.
+    Check(locator_->ConnectServer(path.Get(), bstrUser.Get(), bstrPassword.Get(), nullptr,
+                                  WBEM_FLAG_CONNECT_USE_MAX_WAIT, nullptr, nullptr,
+                                  services.Put()),
           "IWbemLocator::ConnectServer");
-    // Lets the service act for us; in-process services (Wine) have no proxy to set, which is fine.
-    CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
-                      RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    AllowImpersonation(services.Get());
     return std::make_shared<ComServices>(std::move(services));
   }
 

@@ -37,7 +37,8 @@ class WmiEnumerator {
  public:
   virtual ~WmiEnumerator() = default;
   // Asks for one item: true with the item while one was delivered, false when none is left
-  // (an error code of the platform also ends the walk).
+  // (an error code of the platform also ends the walk). Raises WmiError when the platform does
+  // not answer within its bound.
   virtual bool Next(std::shared_ptr<WmiInstance>& item) = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <thread>
 
 namespace {
 // A blocked temporary name costs one attempt; the next name is free in practice.
@@ -25,10 +26,21 @@ void AppendHex(NativePath& out, uint64_t value) {
   } while (value != 0);
   while (count > 0) out += static_cast<NativePath::value_type>(digits[--count]);
 }
+
+uint32_t MoveIntoPlace(const NativePath& temp, const NativePath& path, const FileReplaceOps& ops) {
+  uint32_t error = ops.moveOver(temp, path);
+  for (int attempt = 1; attempt < kMoveAttempts && error != 0 && ops.mayPass(error); ++attempt) {
+    ops.wait(kMovePause);
+    error = ops.moveOver(temp, path);
+  }
+  return error;
+}
 }  // namespace
 
 FileReplaceOps PlatformFileReplaceOps() {
-  return FileReplaceOps{PlatformWriteNewFile, PlatformMoveOver, PlatformRemoveFile};
+  const auto sleep = [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); };
+  return FileReplaceOps{PlatformWriteNewFile, PlatformMoveOver, PlatformRemoveFile,
+                        PlatformMoveErrorMayPass, sleep};
 }
 
 NativePath UniqueTempPathBeside(const NativePath& target) {
@@ -48,7 +60,7 @@ uint32_t ReplaceFileContent(const NativePath& path, std::string_view content,
     const NativePath temp = UniqueTempPathBeside(path);
     error = ops.writeNewFile(temp, content);
     if (error == 0) {
-      error = ops.moveOver(temp, path);
+      error = MoveIntoPlace(temp, path, ops);
       if (error != 0) ops.removeFile(temp);
       return error;
     }

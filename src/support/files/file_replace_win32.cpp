@@ -48,12 +48,18 @@ uint32_t PlatformWriteNewFile(const NativePath& path, std::string_view bytes) {
 }
 
 // Windows refuses to replace a read-only file; Wine (run as root) does not, so ask first. A file
-// the user made read-only keeps its content, as when it was written in place.
+// the user made read-only keeps its content, as when it was written in place. It says so with
+// its own error, which is not tried again: waiting does not change the attribute.
 uint32_t PlatformMoveOver(const NativePath& from, const NativePath& to) {
   const DWORD attributes = GetFileAttributesW(to.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    return ERROR_ACCESS_DENIED;
+    return ERROR_FILE_READ_ONLY;
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : GetLastError();
+}
+
+// What a scanner or indexer that has the new file (or the target) open for a moment gives.
+bool PlatformMoveErrorMayPass(uint32_t error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 void PlatformRemoveFile(const NativePath& path) { DeleteFileW(path.c_str()); }

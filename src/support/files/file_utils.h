@@ -53,3 +53,7 @@ int64_t GetFileSize64(const std::wstring& path);
 // A file (not a folder) of at least one byte. WOW64 redirection is off during the check, so a
 // system-folder path names the native system folder.
 bool FileExistsNotEmpty(const std::wstring& path);
+
+// The folders programs are installed to, which only administrators may write: "Program Files"
+// and, on 64-bit Windows, "Program Files (x86)". Those the shell cannot name are left out.
+std::vector<std::wstring> GetProgramFilesFolders();

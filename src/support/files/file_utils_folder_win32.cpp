@@ -56,3 +56,13 @@ std::wstring GetUserDataFolder(const std::wstring& programPath, const std::wstri
   CreateFolder(dataFolder);
   return WideDirectoryExists(dataFolder) ? dataFolder + L'\\' : fallback;
 }
+
+std::vector<std::wstring> GetProgramFilesFolders() {
+  std::vector<std::wstring> folders;
+  for (int folder : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}) {
+    wchar_t path[MAX_PATH] = {};
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path)) && *path)
+      folders.emplace_back(path);
+  }
+  return folders;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Opening files, programs and web addresses through the shell. Every open of the program goes
 // through here, so tests can put a recorder in the shell's place.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -27,7 +28,15 @@ struct ShellRequest {
 using ShellOpenHook = std::function<bool(const ShellRequest&)>;
 void SetShellOpenHook(ShellOpenHook hook);
 
-// Platform halves, called when no hook is set.
-bool PlatformShellOpen(const std::string& target);
-bool PlatformShellOpenPath(const NativePath& path);
-bool PlatformShellExecute(void* parentWindow, const std::string& target);
+// Told of every open that failed, with a line saying what and why ("Could not open <target>:
+// <reason>"): with SEE_MASK_FLAG_NO_UI the shell shows nothing, so a click on a link with no
+// browser or mail program behind it would otherwise leave no trace. Null: nobody is told.
+using ShellFailureLog = std::function<void(const std::string& line)>;
+void SetShellFailureLog(ShellFailureLog log);
+
+// Platform halves, called when no hook is set: 0, or the system's error code.
+uint32_t PlatformShellOpen(const std::string& target);
+uint32_t PlatformShellOpenPath(const NativePath& path);
+uint32_t PlatformShellExecute(void* parentWindow, const std::string& target);
+std::string PlatformShellErrorText(uint32_t error);  // the system's words for the code
+std::string PlatformPathText(const NativePath& path);  // for the log line

@@ -7,22 +7,17 @@
 
 namespace {
 
-// Winsock is started once per process, on first use, and stopped at exit.
-class TWinsock {
- public:
-  TWinsock() {
+// Winsock is started once per process, on first use, and kept for the process's life: a name
+// lookup left running on its own thread (a slow name server, an exchange that gave up) may still
+// be inside getaddrinfo when the program exits, and a WSACleanup at exit would pull Winsock from
+// under it. The system releases it with the process.
+void EnsureWinsock() {
+  static const bool started = [] {
     WSADATA data;
-    FStarted = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-  }
-  ~TWinsock() {
-    if (FStarted) WSACleanup();
-  }
-
- private:
-  bool FStarted = false;
-};
-
-void EnsureWinsock() { static TWinsock winsock; }
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  (void)started;
+}
 
 [[noreturn]] void Fail(const char* call) {
   const int error = WSAGetLastError();

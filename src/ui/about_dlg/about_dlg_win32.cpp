@@ -12,6 +12,7 @@
 #include "support/files/site_url.h"
 #include "support/files/text_convert.h"
 #include "ui/about_dlg/about_dlg_art_win32.h"
+#include "ui/shared/work_area_win32.h"
 #include "window_model/app_title.h"
 
 // In about_dlg_layout_win32.cpp.
@@ -178,16 +179,10 @@ void TAboutDlg::CenterOnOwner() {
   if (owner) GetWindowRect(owner, &frame);
   else SystemParametersInfoA(SPI_GETWORKAREA, 0, &frame, 0);
   const int width = own.right - own.left, height = own.bottom - own.top;
-  int x = (frame.left + frame.right - width) / 2;
-  int y = (frame.top + frame.bottom - height) / 2;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const RECT& work = monitor.rcWork;
-    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-  }
-  SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint centred{(frame.left + frame.right - width) / 2,
+                            (frame.top + frame.bottom - height) / 2};
+  const ScreenPoint at = PlaceInWorkArea(centred, width, height, WorkAreaNear(frame));
+  SetWindowPos(FHandle, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A modal loop of our own: the owner is disabled, keyboard messages go through the dialog

@@ -8,6 +8,7 @@
 #include "ui/main_window/main_menu_win32.h"
 #include "ui/report_window/report_window_win32.h"
 #include "ui/shared/standard_controls_win32.h"
+#include "ui/shared/work_area_win32.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -27,6 +28,13 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
   wc.lpszClassName = kMainClass;
   RegisterClassExA(&wc);
 }
+
+// The designed corner, unless the window would then reach under the taskbar or off the monitor
+// it opens on: a scaled or small screen, or a secondary monitor placed above or left.
+ScreenPoint MainWindowCorner(int width, int height) {
+  const RECT wanted{kMainLeft, kMainTop, kMainLeft + width, kMainTop + height};
+  return PlaceInWorkArea({kMainLeft, kMainTop}, width, height, WorkAreaNear(wanted));
+}
 }  // namespace
 
 TMainDlg* TMainDlg::Create(HINSTANCE instance, StartupAction startup) {
@@ -39,9 +47,10 @@ TMainDlg* TMainDlg::Create(HINSTANCE instance, StartupAction startup) {
   dlg->accelerators_ = CreateMainAccelerators();
   RECT outer{0, 0, kMainClientWidth, kMainClientHeight};
   AdjustWindowRectEx(&outer, kMainStyle, TRUE, 0);
-  CreateWindowExA(0, kMainClass, "MainDlg", kMainStyle, kMainLeft, kMainTop,
-                  outer.right - outer.left, outer.bottom - outer.top, nullptr, dlg->MainMenu1,
-                  instance, dlg);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  const ScreenPoint at = MainWindowCorner(width, height);
+  CreateWindowExA(0, kMainClass, "MainDlg", kMainStyle, at.x, at.y, width, height, nullptr,
+                  dlg->MainMenu1, instance, dlg);
   MainDlg = dlg;
   return dlg;
 }

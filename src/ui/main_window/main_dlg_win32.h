@@ -60,6 +60,8 @@ class TMainDlg {
   std::unique_ptr<TFileGrabber> FGrabber;
   // What the slot scan read; the report window describes the same inventory.
   std::shared_ptr<const LoadedInventory> FInventory;
+  // Makes `log` FLog, and the place where failed shell opens are written.
+  void AttachRunLog(std::unique_ptr<TRunLog> log);
 
   // Event handlers.
   void AppEvtActivate();
@@ -98,6 +100,7 @@ class TMainDlg {
   void OnCommand(int id);
   void OnSize(int clientWidth);
   void CreateComponents();
+  bool MayStartVendorProgram(const std::wstring& program);
 
   HWND Handle_ = nullptr;
   HACCEL accelerators_ = nullptr;

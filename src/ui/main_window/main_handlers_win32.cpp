@@ -1,5 +1,6 @@
 // Menu handlers and the destroy handler of the main window.
 #include "support/download/file_grabber.h"
+#include "support/files/shell_open.h"
 #include "support/run_log/run_log.h"
 #include "ui/main_window/about_hook_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
@@ -15,8 +16,18 @@ void TMainDlg::FormDestroy() {
   ReleaseOwnedObjects();
 }
 
+void TMainDlg::AttachRunLog(std::unique_ptr<TRunLog> log) {
+  constexpr int kError = 2;
+  FLog = std::move(log);
+  // A link with no browser or mail program behind it fails without a word from the shell.
+  SetShellFailureLog([this](const std::string& line) {
+    if (FLog) FLog->Add(line, kError);
+  });
+}
+
 void TMainDlg::ReleaseOwnedObjects() {
   releasePending_ = false;
+  SetShellFailureLog(nullptr);  // it writes to FLog
   FLog.reset();
   FGrabber.reset();
 }

@@ -60,7 +60,8 @@ void RunStartupSequence(TMainDlg& dlg) {
   SetWindowTextA(dlg.Handle(), caption.c_str());
   RepaintBannerBackground(dlg.top_pnl);
   const std::wstring folder = GetUserDataFolder(program, kApplicationTitleW);
-  dlg.FLog = std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines);
+  dlg.AttachRunLog(
+      std::make_unique<TRunLog>(folder + kApplicationTitleW + L".log", false, kLogMaxLines));
   LogSystemFacts(*dlg.FLog, WideToAnsi(program), caption);
   SetStartupSizeUnitNames();
   CaptionEmptySlotButtons(dlg);

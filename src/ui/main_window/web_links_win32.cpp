@@ -1,11 +1,14 @@
 // The main window's buttons that leave the program.
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 #include "support/files/file_utils.h"
 #include "support/files/native_path.h"
+#include "support/run_log/run_log.h"
 #include "support/system/registry.h"
+#include "support/system/system_info.h"
 #include "support/files/shell_open.h"
 #include "support/files/site_url.h"
 #include "support/files/text_convert.h"
@@ -35,6 +38,17 @@ std::string ReadLink(const std::string& key) {
   return ChooseBuyMemoryLink(MakerSiteUrl(), WideToAnsi(value));
 }
 
+constexpr int kLogInfo = 1;
+
+// A check that cannot be made counts as elevated: the safe side.
+bool RunsElevated() {
+  try {
+    return RunsAsAdministrator();
+  } catch (const std::exception&) {
+    return true;
+  }
+}
+
 }  // namespace
 
 void TMainDlg::getRAM_btnClick() { ShellExecuteOpen(Handle(), ReadLink("ram")); }
@@ -47,9 +61,22 @@ void TMainDlg::getSpecClick(int panel) {
 
 void TMainDlg::drivers_btnClick() {
   const std::wstring program = ReadVendorPath("Velmet");
-  if (FileExistsNotEmpty(program)) {
+  if (FileExistsNotEmpty(program) && MayStartVendorProgram(program)) {
     ShellOpenPath(program);
   } else {
     ShellOpen(DriversPageUrl(MakerSiteUrl()));
   }
+}
+
+// Any program of this user, elevated or not, may write the path in HKCU; run elevated, we would
+// start it with administrator rights. So an elevated Modulix starts only what lies where only
+// administrators can write, and otherwise acts as if the product were not installed.
+bool TMainDlg::MayStartVendorProgram(const std::wstring& program) {
+  if (!RunsElevated() || IsInsideAnyFolder(program, GetProgramFilesFolders())) return true;
+  if (FLog) {
+    FLog->Add("Velmet not started: " + WideToAnsi(program) +
+                  " lies outside the Program Files folders and Modulix runs as administrator",
+              kLogInfo);
+  }
+  return false;
 }

@@ -2,41 +2,44 @@
 
 #include <cstring>
 
+#include "support/files/text_convert.h"
 #include "support/system/system_info_error.h"
 
 namespace {
 
+void OpenClipboardWhenFree(HWND owner) {
+  for (int attempt = 1; !OpenClipboard(owner); ++attempt) {
+    if (attempt == kClipboardOpenAttempts) RaiseLastOSError();
+    CurrentClipboardOps().wait(kClipboardOpenPauseMs);
+  }
+}
+
 class TClipboardSession {
  public:
-  explicit TClipboardSession(HWND owner) {
-    if (!OpenClipboard(owner)) RaiseLastOSError();
-  }
+  explicit TClipboardSession(HWND owner) { OpenClipboardWhenFree(owner); }
   ~TClipboardSession() { CloseClipboard(); }
   TClipboardSession(const TClipboardSession&) = delete;
   TClipboardSession& operator=(const TClipboardSession&) = delete;
 };
 
-// Global memory that is freed unless the clipboard took it.
-class TGlobalText {
+// Global memory that is freed unless the clipboard took it: `size` bytes copied from `bytes`.
+class TGlobalMemory {
  public:
-  explicit TGlobalText(const std::string& text)
-      : FMemory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+  TGlobalMemory(const void* bytes, size_t size) : FMemory(GlobalAlloc(GMEM_MOVEABLE, size)) {
     if (!FMemory) RaiseLastOSError();
-    void* bytes = GlobalLock(FMemory);
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    std::memcpy(GlobalLock(FMemory), bytes, size);
     GlobalUnlock(FMemory);
   }
-  ~TGlobalText() {
+  ~TGlobalMemory() {
     if (FMemory) GlobalFree(FMemory);
   }
-  TGlobalText(const TGlobalText&) = delete;
-  TGlobalText& operator=(const TGlobalText&) = delete;
-  HGLOBAL Release() {
-    HGLOBAL memory = FMemory;
+  TGlobalMemory(const TGlobalMemory&) = delete;
+  TGlobalMemory& operator=(const TGlobalMemory&) = delete;
+  // Hands the memory to the clipboard, which owns it once the call succeeds.
+  void PutOnClipboard(UINT format) {
+    if (!SetClipboardData(format, FMemory)) RaiseLastOSError();
     FMemory = nullptr;
-    return memory;
   }
-  HGLOBAL Get() const { return FMemory; }
 
  private:
   HGLOBAL FMemory;
@@ -44,10 +47,17 @@ class TGlobalText {
 
 }  // namespace
 
+ClipboardOps& CurrentClipboardOps() {
+  static ClipboardOps ops{[](DWORD milliseconds) { Sleep(milliseconds); }};
+  return ops;
+}
+
 void CopyTextToClipboard(HWND owner, const std::string& text) {
-  TGlobalText memory(text);
+  const std::wstring wide = AnsiToWide(text);
+  TGlobalMemory ansi(text.c_str(), text.size() + 1);
+  TGlobalMemory unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   TClipboardSession clipboard(owner);
   if (!EmptyClipboard()) RaiseLastOSError();
-  if (!SetClipboardData(CF_TEXT, memory.Get())) RaiseLastOSError();
-  memory.Release();  // the clipboard owns it now
+  ansi.PutOnClipboard(CF_TEXT);
+  unicode.PutOnClipboard(CF_UNICODETEXT);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -107,4 +108,34 @@ TEST_F(FileReplaceTest, AMissingFolderIsReportedAndNothingIsCreated) {
   const NativePath inMissing = (folder_ / "missing" / "modulix.ini").native();
   EXPECT_NE(ReplaceFileContent(inMissing, "x"), 0u);
   EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(FileReplaceTest, AMoveThatABriefHolderBlocksIsTriedAgainAfterAPause) {
+  constexpr uint32_t kHeld = 32, kOther = 13;  // an error that may pass, and one that may not
+  const struct {
+    std::vector<uint32_t> failures;  // what the first moves give
+    uint32_t expectedError;
+    int expectedMoves;
+  } cases[] = {
+      {{kHeld}, 0, 2},
+      {std::vector<uint32_t>(kMoveAttempts - 1, kHeld), 0, kMoveAttempts},
+      {std::vector<uint32_t>(kMoveAttempts, kHeld), kHeld, kMoveAttempts},
+      {{kHeld, kOther}, kOther, 2},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(ReplaceFileContent(Target(), "old"), 0u);
+    FileReplaceOps ops = PlatformFileReplaceOps();
+    size_t moves = 0;
+    std::vector<std::chrono::milliseconds> pauses;
+    ops.moveOver = [&](const NativePath& from, const NativePath& to) {
+      return moves++ < c.failures.size() ? c.failures[moves - 1] : PlatformMoveOver(from, to);
+    };
+    ops.mayPass = [](uint32_t error) { return error == kHeld; };
+    ops.wait = [&pauses](std::chrono::milliseconds pause) { pauses.push_back(pause); };
+    EXPECT_EQ(ReplaceFileContent(Target(), "new", ops), c.expectedError);
+    EXPECT_EQ(moves, static_cast<size_t>(c.expectedMoves));
+    EXPECT_EQ(pauses, std::vector<std::chrono::milliseconds>(c.expectedMoves - 1, kMovePause));
+    EXPECT_EQ(Content(Target()), c.expectedError == 0 ? "new" : "old");
+    EXPECT_EQ(Names(), std::vector<std::filesystem::path>{"modulix.ini"});
+  }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/files/file_utils_path.h"
 
 TEST(LongPathForm, DriveAndNetworkPathsGetTheirPrefixes) {
@@ -44,4 +46,25 @@ TEST(FormatFileVersion, FourNumbersWithoutLeadingZeros) {
   EXPECT_EQ(FormatFileVersion(0x00020000, 0x0001000F), L"2.0.1.15");
   EXPECT_EQ(FormatFileVersion(0, 0), L"0.0.0.0");
   EXPECT_EQ(FormatFileVersion(0xFFFFFFFF, 0x0100FFFE), L"65535.65535.256.65534");
+}
+
+TEST(IsInsideFolder, OnlyPathsThatStayBelowTheFolderCount) {
+  const std::vector<std::wstring> programFiles = {L"C:\\Program Files", L"C:\\Program Files (x86)\\"};
+  const struct {
+    const wchar_t* path;
+    bool inside;
+  } cases[] = {
+      {L"C:\\Program Files\\Tervane\\Velmet\\Velmet.exe", true},
+      {L"c:/program files/Velmet..exe", true},
+      {L"C:\\Program Files (x86)\\Velmet.exe", true},
+      {L"C:\\Program Files", false},
+      {L"C:\\Program FilesX\\Velmet.exe", false},
+      {L"C:\\Program Files\\Tervane\\..\\..\\Temp\\Velmet.exe", false},
+      {L"C:\\Program Files\\.. \\Temp\\Velmet.exe", false},  // the space is dropped
+      {L"\\\\?\\C:\\Program Files\\Velmet.exe", false},     // another form: not trusted
+      {L"C:\\PROGRA~1\\Velmet.exe", false},
+      {L"C:\\Users\\ann\\AppData\\Local\\Temp\\Velmet.exe", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsInsideAnyFolder(c.path, programFiles), c.inside) << c.path;
+  EXPECT_FALSE(IsInsideFolder(L"C:\\Velmet.exe", L""));  // an unknown folder holds nothing
 }

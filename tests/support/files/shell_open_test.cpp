@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "support/files/shell_open.h"
@@ -20,4 +21,19 @@ TEST(ShellOpen, HookReceivesEveryRequestAndItsAnswerIsReturned) {
   EXPECT_TRUE(seen[0].viaShellExecuteEx);
   EXPECT_EQ(seen[1].parentWindow, &parent);
   EXPECT_FALSE(seen[1].viaShellExecuteEx);
+}
+
+TEST(ShellOpen, EveryFailedOpenIsToldToTheFailureLogWithItsReason) {
+  std::vector<std::string> lines;
+  SetShellFailureLog([&](const std::string& line) { lines.push_back(line); });
+  SetShellOpenHook([](const ShellRequest& r) { return r.target != "mailto:refused"; });
+  EXPECT_TRUE(ShellOpen("http://a.example/"));
+  EXPECT_FALSE(ShellExecuteOpen(nullptr, "mailto:refused"));
+  SetShellOpenHook(nullptr);
+  EXPECT_FALSE(ShellOpenPath(NativeText("/var/log/Modulix.log")));  // no shell on this side
+  SetShellFailureLog(nullptr);
+  EXPECT_FALSE(ShellOpen("untold"));
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "Could not open mailto:refused: refused",
+                       "Could not open /var/log/Modulix.log: no shell to open it with"}));
 }

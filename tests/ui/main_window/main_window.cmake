@@ -9,3 +9,6 @@ modulix_add_test(program_start_win32_test WIN32 SOURCES program_start_win32_test
   ${modulix_window_test_support}
   LIBS modulix_main_window OWN_MAIN)
 modulix_add_test(memory_panel_win32_test WIN32 SOURCES memory_panel_win32_test.cpp LIBS modulix_main_window)
+modulix_add_test(web_links_win32_test WIN32 SOURCES web_links_win32_test.cpp
+  ${modulix_window_test_support}
+  LIBS modulix_main_window OWN_MAIN)

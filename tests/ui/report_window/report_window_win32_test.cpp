@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "report/format/report_document.h"
 #include "ui/shared/error_box_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
+#include "ui/report_window/report_clipboard_win32.h"
 #include "ui/report_window/report_save_win32.h"
 #include "ui/report_window/report_window_layout.h"
 #include "ui/report_window/report_window_text.h"
@@ -216,6 +219,41 @@ TEST_F(ReportWindowTest, TheMenuItemOpensTheWindow) {
   PressKeys({}, 'R');
   EXPECT_TRUE(Pump([] { return TReportDlg::Current() != nullptr; }));
   EXPECT_EQ(CountReportWindows(), 1);
+}
+
+// Another thread holds the clipboard open, as clipboard history does after each change.
+TEST_F(ReportWindowTest, CopyWaitsForABriefClipboardHolderAndGivesUpOnALongOne) {
+  ASSERT_NE(OpenWithCtrlR(), nullptr);
+  const std::string shown = WindowText(Item(TReportDlg::kIdReportText));
+  const ClipboardOps saved = CurrentClipboardOps();
+  for (const int letGoAtPause : {1, kClipboardOpenAttempts - 1, 0 /* never */}) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    errors_.clear();
+    std::promise<void> held, letGo;
+    std::thread holder([&] {
+      OpenClipboard(nullptr);
+      held.set_value();
+      letGo.get_future().wait();
+      CloseClipboard();
+    });
+    held.get_future().wait();
+    const auto release = [&] {
+      letGo.set_value();
+      holder.join();
+    };
+    int pauses = 0;
+    CurrentClipboardOps().wait = [&](DWORD) {
+      if (++pauses == letGoAtPause) release();
+    };
+    SendMessageA(Item(TReportDlg::kIdCopy), BM_CLICK, 0, 0);
+    if (holder.joinable()) release();
+    EXPECT_EQ(pauses, letGoAtPause ? letGoAtPause : kClipboardOpenAttempts - 1);
+    EXPECT_EQ(ClipboardText(), letGoAtPause ? shown : "");
+    EXPECT_EQ(errors_.size(), letGoAtPause ? 0u : 1u);
+  }
+  CurrentClipboardOps() = saved;
 }
 
 TEST_F(ReportWindowTest, CopyPutsTheWholeTextOnTheClipboard) {
