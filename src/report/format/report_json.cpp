@@ -23,10 +23,6 @@ void Utf8String(JsonWriter& w, std::string_view bytes) {
   ascii ? w.String(bytes) : w.String(ToUtf8(bytes));
 }
 
-void TextOrNull(JsonWriter& w, const std::string& bytes) {
-  bytes.empty() ? w.Null() : Utf8String(w, bytes);
-}
-
 void RawValue(JsonWriter& w, bool number, const PropertyValue& v) {
   if (v.IsNull() || v.IsEmpty()) return w.Null();
   if (v.Kind() == ValueKind::Boolean) return w.Bool(v.AsBoolean());
