@@ -8,6 +8,9 @@ namespace {
 
 const char* const kModuleClass = "Win32_PhysicalMemory";
 const char* const kArrayClass = "Win32_PhysicalMemoryArray";
+const char* const kComputerClass = "Win32_ComputerSystem";
+const char* const kBoardClass = "Win32_BaseBoard";
+const char* const kBiosClass = "Win32_BIOS";
 const char* const kNameSpace = "root\\CIMV2";
 
 // Any class, all its properties: the cursor only moves.
@@ -94,7 +97,7 @@ const std::vector<WmiInstanceData>& Instances(const WmiClassTable& table, const 
 
 WmiClassTable ReadMemoryClasses(std::shared_ptr<WmiProvider> provider) {
   WmiClassTable table;
-  for (const char* name : {kModuleClass, kArrayClass}) {
+  for (const char* name : {kModuleClass, kArrayClass, kComputerClass, kBoardClass, kBiosClass}) {
     bool read = false;
     std::vector<WmiInstanceData> instances = ReadClass(provider, name, read);
     if (read) table.classes[name] = std::move(instances);
@@ -120,6 +123,12 @@ LoadedInventory CombineWmiAndFirmware(WmiClassTable wmi, const SmbiosMemoryInven
   } else if (arrays->second.size() == fwArrays.size()) {
     for (size_t i = 0; i < fwArrays.size(); ++i) FillGaps(arrays->second[i], fwArrays[i]);
     SameProperties(arrays->second);
+  }
+  // The machine's identity: WMI's where it names one, else the firmware's.
+  for (const char* name : {kComputerClass, kBoardClass, kBiosClass}) {
+    auto own = wmi.classes.find(name);
+    const std::vector<WmiInstanceData>& fw = Instances(firmware.classes, name);
+    if ((own == wmi.classes.end() || own->second.empty()) && !fw.empty()) wmi.classes[name] = fw;
   }
   LoadedInventory loaded;
   loaded.source = "wmi";

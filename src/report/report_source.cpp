@@ -4,6 +4,7 @@
 
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/smbios/smbios_memory.h"
+#include "inventory/smbios/smbios_system.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
 
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
   SmbiosMemoryInventory inv = MapSmbiosMemory(table);
+  MapSmbiosSystem(table, inv.classes);
   LoadedInventory loaded;
   loaded.source = "smbios";
   loaded.provider = MakeInMemoryProvider(std::move(inv.classes));
@@ -95,7 +97,25 @@ LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string&
 }
 
 LoadedInventory LoadDefaultInventory() {
+  if (std::shared_ptr<WmiProvider> chosen = ChosenWmiProvider()) {
+    LoadedInventory loaded;
+    loaded.source = "wmi";
+    loaded.provider = std::move(chosen);
+    return loaded;
+  }
   const std::filesystem::path fixture = FixtureFileFromEnvironment();
   if (!fixture.empty()) return LoadEnvironmentFixtureInventory(fixture);
   return LoadPlatformInventory();
+}
+
+LoadedInventory LoadWindowInventory() {
+  try {
+    return LoadDefaultInventory();
+  } catch (const std::exception& e) {
+    LoadedInventory nothing;
+    nothing.source = "wmi";
+    nothing.provider = MakeInMemoryProvider({});
+    nothing.error = e.what();
+    return nothing;
+  }
 }

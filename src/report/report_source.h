@@ -16,6 +16,7 @@ struct LoadedInventory {
   std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
   std::string warning;  // a partial read: what was cut off, where
   std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
+  std::string error;  // not empty: nothing could be read, and this says why
 };
 
 // The inventory cannot be read; the message is the whole line for the user: what, why, and
@@ -30,8 +31,12 @@ class SourceError : public std::runtime_error {
 LoadedInventory LoadSmbiosFileInventory(const std::string& file);
 // WMI classes from a JSON fixture file.
 LoadedInventory LoadFixtureInventory(const std::string& file);
-// The MODULIX_WMI_FIXTURE file when set, else the platform's own inventory.
+// The provider a test set (SetDefaultWmiProvider), else the MODULIX_WMI_FIXTURE file when set,
+// else the platform's own inventory.
 LoadedInventory LoadDefaultInventory();
+// The same for the main window, which shows what it can whatever happens: an inventory that
+// cannot be read serves no class (both queries fail) and says why in `error`. Never throws.
+LoadedInventory LoadWindowInventory();
 
 // SMBIOS tables as an inventory; a table cut short gives a warning naming the file.
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);

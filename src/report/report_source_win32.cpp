@@ -3,6 +3,7 @@
 #include "inventory/wmi/com_apartment_win32.h"
 #include "report/report_firmware_facts.h"
 #include "report/report_source.h"
+#include "inventory/smbios/smbios_system.h"
 
 const char* const kFirmwareTablesRemedy =
     "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
@@ -15,7 +16,9 @@ LoadedInventory LoadPlatformInventory() {
   }
   SmbiosMemoryInventory firmware;
   try {
-    firmware = MapSmbiosMemory(LoadFirmwareSmbios());
+    SmbiosTable table = LoadFirmwareSmbios();
+    firmware = MapSmbiosMemory(table);
+    MapSmbiosSystem(table, firmware.classes);
   } catch (const SmbiosError&) {
     // Tables out of reach: WMI alone, as the window reads it.
   }

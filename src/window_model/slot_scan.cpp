@@ -70,8 +70,6 @@ ModuleFacts Facts(int i, const TWin32_PhysicalMemory& module, SlotRows rows) {
   facts.index = i;
   facts.rows = std::move(rows);
   facts.capacity = module.Capacity;
-  facts.raw.reserve(kModuleRawProperties.size());
-  for (const char* name : kModuleRawProperties) facts.raw.emplace_back(name, module.PropertyValue(name));
   return facts;
 }
 

@@ -28,18 +28,11 @@ struct SlotPanelState {
   bool specButtonEnabled = false;
 };
 
-// The module properties the report shows as they came, null included.
-inline constexpr std::array<const char*, 15> kModuleRawProperties = {
-    "DeviceLocator", "BankLabel",  "Capacity",   "Manufacturer",         "PartNumber",
-    "SerialNumber",  "MemoryType", "SMBIOSMemoryType", "Speed",      "ConfiguredClockSpeed",
-    "FormFactor",    "DataWidth",  "TotalWidth", "TypeDetail",           "ConfiguredVoltage"};
-
 // One installed module, every one of them (not only those with a panel).
 struct ModuleFacts {
   int index = 0;
   SlotRows rows;          // the six panel rows
   int64_t capacity = 0;   // bytes, exact
-  std::vector<std::pair<std::string, PropertyValue>> raw;  // kModuleRawProperties, in order
 };
 
 struct SlotScanState {

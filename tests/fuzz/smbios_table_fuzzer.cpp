@@ -1,16 +1,19 @@
 // SMBIOS tables as a dump file (entry point and table, or a bare table) and as the buffer
-// Windows hands out, walked and mapped to the memory records.
+// Windows hands out, walked and mapped to the memory records and the machine's identity.
 #include <cstddef>
 #include <cstdint>
 
 #include "inventory/smbios/smbios_memory.h"
+#include "inventory/smbios/smbios_system.h"
 #include "inventory/smbios/smbios_table.h"
 
 namespace {
 
 void Map(ByteRange bytes, SmbiosTable (*read)(ByteRange)) {
   try {
-    MapSmbiosMemory(read(bytes));
+    const SmbiosTable table = read(bytes);
+    SmbiosMemoryInventory inventory = MapSmbiosMemory(table);
+    MapSmbiosSystem(table, inventory.classes);
   } catch (const SmbiosError&) {
     // Not SMBIOS: the documented answer to such bytes.
   }

@@ -10,27 +10,29 @@ namespace {
 
 using Channels = std::map<std::string, std::vector<int>>;
 
-ModuleReport Module(std::optional<int64_t> rated, std::optional<int64_t> configured) {
+ModuleReport Module(std::optional<uint32_t> rated, std::optional<uint32_t> configured) {
   ModuleReport m;
-  m.capacityBytes = int64_t{16} << 30;
-  m.typeName = "DDR4";
-  m.speed = rated;
-  m.configuredSpeed = configured;
-  m.manufacturer = "Kingston";
-  m.partNumber = "KF432C16BB/16";
+  m.record.sizeBytes = uint64_t{16} << 30;
+  m.record.smbiosMemoryType = 0x1A;  // DDR4
+  m.record.ratedMTs = rated;
+  m.record.configuredMTs = configured;
+  m.record.manufacturer = "Kingston";
+  m.record.partNumber = "M378A2K43EB1-CWE";  // a scheme that states no speed
   return m;
 }
 
 ModuleReport InSlot(const std::string& locator, const std::string& bank = "") {
   ModuleReport m = Module(3200, 3200);
-  m.locator = locator;
-  m.bankLabel = bank;
+  m.record.locator = locator;
+  m.record.bankLabel = bank;
   return m;
 }
 
+// The facts of each module from its record, as the report makes them.
 MemoryReport Machine(std::vector<ModuleReport> modules) {
   MemoryReport r;
   r.modules = std::move(modules);
+  for (ModuleReport& m : r.modules) m.advice = AdviseModule(m.record);
   return r;
 }
 
@@ -80,6 +82,20 @@ TEST(ReportInsightsSpeed, SlowestRatedAgainstSlowestConfigured) {
     EXPECT_EQ(in.speed.belowRated, c.below);
     EXPECT_EQ(Row(in, c.modules.size(), "Speed"), c.row);
   }
+  // A kit rated above its default speed: the profile is off while it runs below the part
+  // numbers' lowest rating; a module whose part number states nothing leaves it unknown.
+  ModuleReport kit = Module(2133, 2133), fast = kit, plain = kit;
+  kit.record.partNumber = "F4-3600C16D-16GTZN";
+  fast.record.partNumber = "F4-4000C18D-16GTZR";
+  ReportInsights in = ComputeInsights(Machine({kit, fast}));
+  EXPECT_EQ(in.speed.kitRatedMTs, 3600);
+  EXPECT_TRUE(in.speed.belowKitRated);
+  EXPECT_EQ(Row(in, 2, "Speed"),
+            "runs at 2133 MT/s; the kit is rated 3600 MT/s through its XMP/EXPO profile: turn the "
+            "profile on in the firmware setup (BIOS/UEFI)");
+  EXPECT_EQ(ComputeInsights(Machine({kit, plain})).speed.kitRatedMTs, std::nullopt);
+  kit.record.configuredMTs = 3600;
+  EXPECT_FALSE(ComputeInsights(Machine({kit})).speed.belowKitRated);
 }
 
 TEST(ReportInsightsChannels, NamesInSlotTexts) {
@@ -168,21 +184,21 @@ TEST(ReportInsightsDiffer, EachFieldInItsPlace) {
   };
   using Fields = std::vector<std::string>;
   EXPECT_EQ(differ([](ModuleReport&) {}), Fields{});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.capacityBytes = int64_t{8} << 30; }), Fields{"capacity"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.capacityBytes.reset(); }), Fields{"capacity"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.typeName = "DDR5"; }), Fields{"type"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.speed = 2666; }), Fields{"speed"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.configuredSpeed = 2666; }), Fields{});  // not rated
-  EXPECT_EQ(differ([](ModuleReport& m) { m.manufacturer = "Samsung"; }), Fields{"manufacturer"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.manufacturer += "   "; }), Fields{});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.partNumber = "KF432C16BB/8"; }), Fields{"partNumber"});
-  EXPECT_EQ(differ([](ModuleReport& m) { m.partNumber += "    "; }), Fields{});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.sizeBytes = uint64_t{8} << 30; }), Fields{"capacity"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.sizeBytes.reset(); }), Fields{"capacity"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.smbiosMemoryType = 0x22; }), Fields{"type"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.ratedMTs = 2666; }), Fields{"speed"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.configuredMTs = 2666; }), Fields{});  // not rated
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.manufacturer = "Samsung"; }), Fields{"manufacturer"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.manufacturer += "   "; }), Fields{});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.partNumber = "M378A1K43EB2-CWE"; }), Fields{"partNumber"});
+  EXPECT_EQ(differ([](ModuleReport& m) { m.record.partNumber += "    "; }), Fields{});
   ReportInsights all = ComputeInsights(Machine({base, [] {
     ModuleReport m = Module(2666, 2666);
-    m.capacityBytes = int64_t{8} << 30;
-    m.typeName = "DDR3";
-    m.manufacturer = "Samsung";
-    m.partNumber = "M378";
+    m.record.sizeBytes = uint64_t{8} << 30;
+    m.record.smbiosMemoryType = 0x18;
+    m.record.manufacturer = "Samsung";
+    m.record.partNumber = "M378";
     return m;
   }()}));
   EXPECT_EQ(all.differ, (Fields{"capacity", "type", "speed", "manufacturer", "partNumber"}));
@@ -190,8 +206,8 @@ TEST(ReportInsightsDiffer, EachFieldInItsPlace) {
             "differ in capacity, type, speed, manufacturer and part number");
   ReportInsights two = ComputeInsights(Machine({base, [&] {
     ModuleReport m = base;
-    m.capacityBytes = int64_t{8} << 30;
-    m.partNumber = "KF432C16BB/8";
+    m.record.sizeBytes = uint64_t{8} << 30;
+    m.record.partNumber = "M378A1K43EB2-CWE";
     return m;
   }()}));
   EXPECT_EQ(Row(two, 2, "Modules"), "differ in capacity and part number");
@@ -204,7 +220,11 @@ TEST(ReportInsightsDiffer, EachFieldInItsPlace) {
 TEST(ReportInsightsEcc, FourOutcomes) {
   auto ecc = [](std::vector<std::optional<int64_t>> codes) {
     MemoryReport r = Machine({Module(3200, 3200)});
-    r.arrayCorrections = std::move(codes);
+    for (std::optional<int64_t> code : codes) {
+      ArrayRecord a;
+      if (code) a.errorCorrection = static_cast<uint32_t>(*code);
+      r.arrays.push_back(a);
+    }
     ReportInsights in = ComputeInsights(r);
     return std::make_pair(in.ecc, Row(in, 1, "ECC"));
   };

@@ -43,6 +43,8 @@ constexpr size_t kDeviceConfiguredSpeed = 0x20;
 constexpr size_t kDeviceMinVoltage = 0x22;        // 2.8: millivolts
 constexpr size_t kDeviceMaxVoltage = 0x24;
 constexpr size_t kDeviceConfiguredVoltage = 0x26;
+constexpr size_t kDeviceTechnology = 0x28;        // 3.2
+constexpr size_t kDeviceModuleMakerId = 0x2A;     // 3.2: JEDEC bank and code of the module maker
 constexpr size_t kDeviceExtendedSpeed = 0x54;     // 3.3: DWORD, MT/s in bits 30:0
 constexpr size_t kDeviceExtendedConfiguredSpeed = 0x58;
 
@@ -99,14 +101,15 @@ std::optional<std::string> Text(const SmbiosStructure& s, size_t offset) {
 
 // Every instance carries every property of its class (null where SMBIOS has no value), in this
 // order: the class's own properties first, then the ones Windows 10 added, then ours.
-constexpr std::array<std::string_view, 37> kDeviceProperties = {
+constexpr std::array<std::string_view, 39> kDeviceProperties = {
     "BankLabel", "Capacity", "Caption", "CreationClassName", "DataWidth", "Description",
     "DeviceLocator", "FormFactor", "HotSwappable", "InstallDate", "InterleaveDataDepth",
     "InterleavePosition", "Manufacturer", "MemoryType", "Model", "Name",
     "OtherIdentifyingInfo", "PartNumber", "PositionInRow", "PoweredOn", "Removable",
     "Replaceable", "SerialNumber", "SKU", "Speed", "Status", "Tag", "TotalWidth", "TypeDetail",
     "Version", "Attributes", "ConfiguredClockSpeed", "ConfiguredVoltage", "MaxVoltage",
-    "MinVoltage", "SMBIOSMemoryType", "SMBIOSFormFactor"};
+    "MinVoltage", "SMBIOSMemoryType", "SMBIOSFormFactor", "MemoryTechnology",
+    "ModuleManufacturerID"};
 
 constexpr std::array<std::string_view, 28> kArrayProperties = {
     "Caption", "CreationClassName", "Depth", "Description", "Height", "HotSwappable",
@@ -262,6 +265,8 @@ void SetDeviceRatings(DeviceInstance& inst, const SmbiosStructure& s) {
   inst.Set("MinVoltage", OrNull(NonZero(Word(s, kDeviceMinVoltage))));
   inst.Set("MaxVoltage", OrNull(NonZero(Word(s, kDeviceMaxVoltage))));
   inst.Set("ConfiguredVoltage", OrNull(NonZero(Word(s, kDeviceConfiguredVoltage))));
+  inst.Set("MemoryTechnology", OrNull(NonZero(Byte(s, kDeviceTechnology))));
+  inst.Set("ModuleManufacturerID", OrNull(NonZero(Word(s, kDeviceModuleMakerId))));
 }
 
 WmiInstanceData MapDevice(const SmbiosStructure& s, const DeviceSize& size, size_t index) {

@@ -29,6 +29,11 @@ std::shared_ptr<WmiProvider> DefaultWmiProvider() {
   return MakePlatformWmiProvider();
 }
 
+std::shared_ptr<WmiProvider> ChosenWmiProvider() {
+  std::lock_guard<std::mutex> guard(ProviderLock());
+  return ChosenProvider();
+}
+
 void SetDefaultWmiProvider(std::shared_ptr<WmiProvider> provider) {
   std::lock_guard<std::mutex> guard(ProviderLock());
   ChosenProvider() = std::move(provider);

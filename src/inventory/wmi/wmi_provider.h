@@ -68,3 +68,5 @@ class WmiProvider {
 // returns to the fixture-or-platform choice, which is made afresh on every call.
 std::shared_ptr<WmiProvider> DefaultWmiProvider();
 void SetDefaultWmiProvider(std::shared_ptr<WmiProvider> provider);
+// The provider set last, or null when none is set.
+std::shared_ptr<WmiProvider> ChosenWmiProvider();

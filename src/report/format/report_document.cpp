@@ -18,6 +18,17 @@ ReportDocument MakeReportDocument(const LoadedInventory& inventory) {
   return {true, FormatHumanReport(report), FormatJsonReport(report)};
 }
 
+ReportDocument MakeReportDocumentOrReason(const LoadedInventory& inventory) {
+  if (!inventory.error.empty()) return Unreadable(inventory.error);
+  try {
+    return MakeReportDocument(inventory);
+  } catch (const std::exception& e) {
+    return Unreadable(e.what());
+  } catch (...) {
+    return Unreadable(kUnreadable);
+  }
+}
+
 ReportDocument MakeDefaultReport() {
   try {
     return MakeReportDocument(LoadDefaultInventory());

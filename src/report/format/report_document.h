@@ -15,3 +15,5 @@ struct LoadedInventory;
 // Both formats of a loaded inventory. Raises what the report model raises for values it cannot
 // use (InventoryError).
 ReportDocument MakeReportDocument(const LoadedInventory& inventory);
+// The same, never throwing: an inventory that could not be read or used gives the reason.
+ReportDocument MakeReportDocumentOrReason(const LoadedInventory& inventory);

@@ -2,55 +2,77 @@
 
 #include <algorithm>
 
-#include "report/report_facts.h"
+#include "report/format/report_advice_texts.h"
 #include "report/format/report_insight_texts.h"
 #include "report/format/report_terminal.h"
+#include "report/report_facts.h"
 
 namespace {
 
 constexpr size_t kLineWidth = 80;
 constexpr size_t kIndent = 2;
 constexpr size_t kLabelWidth = 15;
-constexpr size_t kValueWidth = kLineWidth - kIndent - kLabelWidth;
+const char* const kUnknown = "unknown";
 
-// Where to break a value that is too long: the last space within the width, else the width
-// itself, never inside a UTF-8 sequence.
-size_t BreakAt(const std::string& s, size_t width) {
-  size_t space = s.rfind(' ', width);
-  if (space != std::string::npos && space > 0) return space;
+// Where to break the rest of a value that is too long: the last space within the width, else
+// the width itself, never inside a UTF-8 sequence. Looks at no more than the width.
+size_t BreakAt(std::string_view s, size_t width) {
+  for (size_t at = width; at > 0; --at) {
+    if (s[at] == ' ') return at;
+  }
   size_t at = width;
   while (at > 1 && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80) --at;
   return at;
 }
 
-// "  Label          value", long values continued under the value column.
-void Row(std::string& out, const std::string& label, std::string value) {
+// The text after lead, long texts continued under it at the column of `column`. The text is
+// walked once from the front, so a value of any length costs its length.
+void Wrapped(std::string& out, std::string lead, size_t column, const std::string& raw) {
+  const size_t width = kLineWidth - column;
+  const std::string text = TerminalText(raw);
+  std::string_view rest = text;
+  do {
+    size_t cut = rest.size() > width ? BreakAt(rest, width) : rest.size();
+    out.append(lead).append(rest.substr(0, cut)).append("\n");
+    rest.remove_prefix(cut);
+    if (!rest.empty() && rest[0] == ' ') rest.remove_prefix(1);
+    lead.assign(column, ' ');
+  } while (!rest.empty());
+}
+
+// "  Label          value".
+void Row(std::string& out, const std::string& label, const std::string& value) {
   std::string lead = std::string(kIndent, ' ') + label;
   lead.resize(std::max(lead.size() + 1, kIndent + kLabelWidth), ' ');
-  value = TerminalText(value);
-  do {
-    size_t cut = value.size() > kValueWidth ? BreakAt(value, kValueWidth) : value.size();
-    out += lead + value.substr(0, cut) + "\n";
-    value.erase(0, cut);
-    if (!value.empty() && value[0] == ' ') value.erase(0, 1);
-    lead.assign(kIndent + kLabelWidth, ' ');
-  } while (!value.empty());
+  Wrapped(out, std::move(lead), kIndent + kLabelWidth, value);
 }
 
-void Line(std::string& out, const std::string& text) {
-  out += std::string(kIndent, ' ') + text + "\n";
+void MachineBlock(std::string& out, const MemoryReport& r) {
+  out += "Machine\n";
+  Row(out, "System", Joined({r.system.manufacturer, r.system.product}).value_or(kUnknown));
+  if (auto board = Joined({r.system.boardManufacturer, r.system.boardProduct})) Row(out, "Board", *board);
+  if (auto bios = BiosText(r.system)) Row(out, "BIOS", *bios);
+  Row(out, "Slots", r.slots ? std::to_string(*r.slots) : kUnknown);
+  Row(out, "Maximum", r.upgrade.maximumBytes ? ApproximateSizeText(*r.upgrade.maximumBytes) : kUnknown);
+  Row(out, "Installed", ApproximateSizeText(r.installedBytes));
 }
 
-void ModuleBlock(std::string& out, const ModuleReport& m) {
-  out += "\nModule " + std::to_string(m.index + 1) + "\n";
-  for (const auto& [label, value] : m.panel) Row(out, label, value);
-  Row(out, "Exact size", m.capacityBytes ? ExactSizeText(*m.capacityBytes) : "unknown");
-  if (!m.bankLabel.empty()) Row(out, "Bank", m.bankLabel);
-  if (m.configuredSpeed) Row(out, "Configured", SpeedText(*m.configuredSpeed));
-  if (!m.formFactor.empty()) Row(out, "Form factor", m.formFactor);
-  std::string width = WidthText(m.dataWidth, m.totalWidth);
+void ModuleBlock(std::string& out, const ModuleReport& m, size_t number) {
+  const ModuleRecord& r = m.record;
+  const ModuleAdvice& a = m.advice;
+  out += "\nModule " + std::to_string(number) + "\n";
+  Row(out, "Slot", r.bankLabel.empty() ? r.locator : r.locator + ", " + r.bankLabel);
+  Row(out, "Size", r.sizeBytes ? ExactSizeText(*r.sizeBytes) : kUnknown);
+  Row(out, "Type", a.standardName.value_or(a.generation.value_or(kUnknown)));
+  if (auto kind = ModuleKindText(a.buffering, a.ecc, a.formFactor)) Row(out, "Module", *kind);
+  if (a.persistent) Row(out, "Technology", *a.technology + " (persistent memory, left out of the advice)");
+  Row(out, "Maker", a.maker.value_or(kUnknown));
+  Row(out, "Part number", a.partNumber.value_or(kUnknown));
+  Row(out, "Serial number", a.serialNumber.value_or(kUnknown));
+  if (auto speed = ModuleSpeedText(r.ratedMTs, r.configuredMTs, a.kitRatedMTs)) Row(out, "Speed", *speed);
+  std::string width = WidthText(a.dataWidth, a.totalWidth);
   if (!width.empty()) Row(out, "Width", width);
-  if (m.voltageMillivolts) Row(out, "Voltage", VoltageText(*m.voltageMillivolts));
+  if (r.voltageMillivolts) Row(out, "Voltage", VoltageText(*r.voltageMillivolts));
 }
 
 void Insights(std::string& out, const MemoryReport& r) {
@@ -61,46 +83,30 @@ void Insights(std::string& out, const MemoryReport& r) {
 void EmptySlots(std::string& out, const MemoryReport& r) {
   out += "\nEmpty slots\n";
   if (!r.emptySlots) {
-    Line(out, std::to_string(r.upgrade.freeSlots) + " (the source does not name them)");
+    const std::optional<uint64_t>& free = r.upgrade.freeSlots;
+    Wrapped(out, std::string(kIndent, ' '), kIndent,
+            (free ? std::to_string(*free) : std::string(kUnknown)) + " (the source does not name them)");
     return;
   }
   std::string names;
   for (const std::string& name : *r.emptySlots) names += (names.empty() ? "" : ", ") + name;
-  Line(out, names.empty() ? "none" : TerminalText(names));
-}
-
-std::string NewModuleText(const UpgradeSummary& u) {
-  std::string text = u.type;
-  if (!u.formFactor.empty()) text += (text.empty() ? "" : " ") + u.formFactor;
-  if (u.speed) text += (text.empty() ? "" : ", ") + SpeedText(*u.speed) + " or faster";
-  return text.empty() ? "unknown" : text;
-}
-
-std::string AddableText(const UpgradeSummary& u) {
-  if (!u.addableBytes) return "unknown (no usable maximum reported)";
-  std::string text = ApproximateSizeText(*u.addableBytes);
-  if (u.perFreeSlotBytes) {
-    return text + ", " + ApproximateSizeText(*u.perFreeSlotBytes) + " per free slot";
-  }
-  return *u.addableBytes > 0 && u.freeSlots == 0 ? text + " by replacing modules" : text;
+  Wrapped(out, std::string(kIndent, ' '), kIndent, names.empty() ? "none" : names);
 }
 
 void Upgrade(std::string& out, const UpgradeSummary& u) {
   out += "\nUpgrade\n";
-  if (u.soldered) {
-    Line(out, "soldered memory, not upgradable");
-    return;
-  }
-  Row(out, "Free slots", std::to_string(u.freeSlots));
+  Row(out, "Buy", BuyingAdvice(u));
+  if (u.isVirtual || u.soldered) return;
+  Row(out, "Free slots", u.freeSlots ? std::to_string(*u.freeSlots) : kUnknown);
   Row(out, "Can be added", AddableText(u));
-  Row(out, "New modules", NewModuleText(u));
 }
 
 }  // namespace
 
 std::string FormatHumanReport(const MemoryReport& r) {
-  std::string out = r.slotsLabel + "\n" + r.maxmemLabel + "\n" + r.curmemLabel + "\n";
-  for (const ModuleReport& m : r.modules) ModuleBlock(out, m);
+  std::string out;
+  MachineBlock(out, r);
+  for (size_t i = 0; i < r.modules.size(); ++i) ModuleBlock(out, r.modules[i], i + 1);
   Insights(out, r);
   EmptySlots(out, r);
   Upgrade(out, r.upgrade);

@@ -26,7 +26,14 @@ std::string Count(size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
+// A kit rated above the default speed runs at the default until its profile is turned on.
+std::string KitRow(const SpeedInsight& s) {
+  return "runs at " + SpeedText(*s.configuredMTs) + "; the kit is rated " + SpeedText(*s.kitRatedMTs) +
+         " through its XMP/EXPO profile: turn the profile on in the firmware setup (BIOS/UEFI)";
+}
+
 std::string SpeedRow(const SpeedInsight& s, size_t moduleCount) {
+  if (s.belowKitRated) return KitRow(s);
   const char* rated = moduleCount == 1 ? "the module is rated " : "the modules are rated ";
   if (!s.configuredMTs) {
     return s.ratedMTs ? std::string("running speed unknown; ") + rated + SpeedText(*s.ratedMTs)
@@ -67,8 +74,15 @@ std::string ModulesRow(const std::vector<std::string>& differ, size_t moduleCoun
   return "differ in " + Enumerate(words);
 }
 
-std::string EccRow(std::optional<bool> ecc) {
-  if (!ecc) return kUnknown;
+// The system's use of ECC, and what the modules could do.
+std::string EccRow(std::optional<bool> ecc, std::optional<bool> moduleEcc) {
+  if (ecc == false && moduleEcc == true) {
+    return "no: the modules are ECC modules, but the system does not use ECC";
+  }
+  if (!ecc) {
+    if (moduleEcc) return *moduleEcc ? "unknown; the modules are ECC modules" : "unknown; the modules have no ECC";
+    return kUnknown;
+  }
   return *ecc ? "yes" : "no";
 }
 
@@ -79,5 +93,5 @@ std::vector<std::pair<std::string, std::string>> InsightRows(const ReportInsight
   return {{"Speed", SpeedRow(in.speed, moduleCount)},
           {"Channels", ChannelsRow(in, moduleCount)},
           {"Modules", ModulesRow(in.differ, moduleCount)},
-          {"ECC", EccRow(in.ecc)}};
+          {"ECC", EccRow(in.ecc, in.moduleEcc)}};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,12 +16,6 @@ namespace {
 // The report is written straight into its text, without a document tree first: the command
 // runs on many machines and the tree cost more than everything else it does.
 
-// Raw properties holding numbers; WMI delivers 64-bit ones as decimal text.
-bool IsNumericProperty(const std::string& name) {
-  return name == "Capacity" || name == "MemoryType" || name == "SMBIOSMemoryType" ||
-         name == "Speed" || name == "ConfiguredClockSpeed" || name == "FormFactor";
-}
-
 // Firmware texts are nearly always ASCII, which is UTF-8 already: those are written uncopied.
 void Utf8String(JsonWriter& w, std::string_view bytes) {
   const bool ascii = std::all_of(bytes.begin(), bytes.end(),
@@ -28,15 +23,11 @@ void Utf8String(JsonWriter& w, std::string_view bytes) {
   ascii ? w.String(bytes) : w.String(ToUtf8(bytes));
 }
 
-void TextOrNull(JsonWriter& w, const std::string& bytes) {
-  bytes.empty() ? w.Null() : Utf8String(w, bytes);
-}
-
-void RawValue(JsonWriter& w, const std::string& name, const PropertyValue& v) {
+void RawValue(JsonWriter& w, bool number, const PropertyValue& v) {
   if (v.IsNull() || v.IsEmpty()) return w.Null();
   if (v.Kind() == ValueKind::Boolean) return w.Bool(v.AsBoolean());
   if (v.Kind() == ValueKind::Real) return w.Real(v.AsReal());
-  if (IsNumericProperty(name) || v.Kind() == ValueKind::Int32 || v.Kind() == ValueKind::Int64) {
+  if (number || v.Kind() == ValueKind::Int32 || v.Kind() == ValueKind::Int64) {
     try {
       return w.Int(ValueToInt64(v));
     } catch (const std::exception&) {
@@ -52,10 +43,79 @@ void RawValue(JsonWriter& w, const std::string& name, const PropertyValue& v) {
   w.String(text);
 }
 
+template <typename T>
+void NumberOrNull(JsonWriter& w, const std::optional<T>& v) {
+  v ? w.UInt(*v) : w.Null();
+}
+
+void OptionalText(JsonWriter& w, const std::optional<std::string>& text) {
+  text ? Utf8String(w, *text) : w.Null();
+}
+
+void BoolOrNull(JsonWriter& w, std::optional<bool> v) { v ? w.Bool(*v) : w.Null(); }
+
+void Extra(JsonWriter& w, const ModuleReport& m) {
+  const ModuleRecord& r = m.record;
+  w.BeginObject();
+  w.Key("exactCapacity");
+  r.sizeBytes ? w.String(ExactSizeText(*r.sizeBytes)) : w.Null();
+  w.Key("configuredSpeedMTs");
+  NumberOrNull(w, r.configuredMTs);
+  w.Key("formFactor");
+  m.formFactorName.empty() ? w.Null() : w.String(m.formFactorName);
+  w.Key("dataWidth");
+  NumberOrNull(w, m.advice.dataWidth);
+  w.Key("totalWidth");
+  NumberOrNull(w, m.advice.totalWidth);
+  w.Key("ecc");
+  w.Bool(m.advice.ecc == true);
+  w.Key("voltageMillivolts");
+  NumberOrNull(w, r.voltageMillivolts);
+  w.Key("soldered");
+  w.Bool(m.soldered);
+  w.EndObject();
+}
+
+void Facts(JsonWriter& w, const ModuleReport& m) {
+  const ModuleAdvice& a = m.advice;
+  w.BeginObject();
+  w.Key("generation");
+  OptionalText(w, a.generation);
+  w.Key("standardName");
+  OptionalText(w, a.standardName);
+  w.Key("buffering");
+  OptionalText(w, a.buffering);
+  w.Key("ecc");
+  BoolOrNull(w, a.ecc);
+  w.Key("formFactor");
+  OptionalText(w, a.formFactor);
+  w.Key("maker");
+  OptionalText(w, a.maker);
+  w.Key("partNumber");
+  OptionalText(w, a.partNumber);
+  w.Key("serialNumber");
+  OptionalText(w, a.serialNumber);
+  w.Key("sizeBytes");
+  NumberOrNull(w, m.record.sizeBytes);
+  w.Key("ratedMTs");
+  NumberOrNull(w, m.record.ratedMTs);
+  w.Key("configuredMTs");
+  NumberOrNull(w, m.record.configuredMTs);
+  w.Key("dataWidth");
+  NumberOrNull(w, a.dataWidth);
+  w.Key("totalWidth");
+  NumberOrNull(w, a.totalWidth);
+  w.Key("technology");
+  OptionalText(w, a.technology);
+  w.Key("persistent");
+  w.Bool(a.persistent);
+  w.EndObject();
+}
+
 void Module(JsonWriter& w, const ModuleReport& m) {
   w.BeginObject();
   w.Key("index");
-  w.Int(m.index);
+  w.Int(m.record.index);
   w.Key("panel");
   w.BeginObject();
   for (const auto& [label, value] : m.panel) {
@@ -65,49 +125,59 @@ void Module(JsonWriter& w, const ModuleReport& m) {
   w.EndObject();
   w.Key("raw");
   w.BeginObject();
-  for (const auto& [name, value] : m.raw) {
-    w.Key(name);
-    RawValue(w, name, value);
+  for (size_t i = 0; i < m.record.raw.size(); ++i) {
+    w.Key(kModuleRawProperties[i].name);
+    RawValue(w, kModuleRawProperties[i].number, m.record.raw[i]);
   }
   w.EndObject();
   w.Key("extra");
-  w.BeginObject();
-  w.Key("exactCapacity");
-  m.capacityBytes ? w.String(ExactSizeText(*m.capacityBytes)) : w.Null();
-  w.Key("configuredSpeedMTs");
-  w.IntOrNull(m.configuredSpeed);
-  w.Key("formFactor");
-  m.formFactor.empty() ? w.Null() : w.String(m.formFactor);
-  w.Key("dataWidth");
-  w.IntOrNull(m.dataWidth);
-  w.Key("totalWidth");
-  w.IntOrNull(m.totalWidth);
-  w.Key("ecc");
-  w.Bool(m.dataWidth && m.totalWidth && *m.totalWidth > *m.dataWidth);
-  w.Key("voltageMillivolts");
-  w.IntOrNull(m.voltageMillivolts);
-  w.Key("soldered");
-  w.Bool(m.soldered);
-  w.EndObject();
+  Extra(w, m);
+  w.Key("facts");
+  Facts(w, m);
   w.EndObject();
 }
 
 void Upgrade(JsonWriter& w, const UpgradeSummary& u) {
   w.BeginObject();
+  w.Key("virtual");
+  w.Bool(u.isVirtual);
   w.Key("soldered");
   w.Bool(u.soldered);
-  w.Key("freeSlots");
-  w.UInt(u.freeSlots);
-  w.Key("addableBytes");
-  w.IntOrNull(u.addableBytes);
-  w.Key("perFreeSlotBytes");
-  w.IntOrNull(u.perFreeSlotBytes);
   w.Key("type");
-  TextOrNull(w, u.type);
+  OptionalText(w, u.type);
+  w.Key("standardName");
+  OptionalText(w, u.standardName);
+  w.Key("buffering");
+  OptionalText(w, u.buffering);
+  w.Key("ecc");
+  BoolOrNull(w, u.ecc);
   w.Key("formFactor");
-  u.formFactor.empty() ? w.Null() : w.String(u.formFactor);
+  OptionalText(w, u.formFactor);
   w.Key("minimumSpeedMTs");
-  w.IntOrNull(u.speed);
+  NumberOrNull(w, u.speed);
+  w.Key("installedBytes");
+  w.UInt(u.installedBytes);
+  w.Key("maximumBytes");
+  NumberOrNull(w, u.maximumBytes);
+  w.Key("freeSlots");
+  NumberOrNull(w, u.freeSlots);
+  w.Key("perFreeSlotBytes");
+  NumberOrNull(w, u.perFreeSlotBytes);
+  w.Key("addableBytes");
+  NumberOrNull(w, u.addableBytes);
+  w.EndObject();
+}
+
+void System(JsonWriter& w, const SystemRecord& s) {
+  w.BeginObject();
+  const std::pair<const char*, const std::optional<std::string>*> members[] = {
+      {"manufacturer", &s.manufacturer}, {"product", &s.product},
+      {"boardManufacturer", &s.boardManufacturer}, {"boardProduct", &s.boardProduct},
+      {"biosVendor", &s.biosVendor}, {"biosVersion", &s.biosVersion}, {"biosDate", &s.biosDate}};
+  for (const auto& [key, value] : members) {
+    w.Key(key);
+    OptionalText(w, *value);
+  }
   w.EndObject();
 }
 
@@ -116,13 +186,15 @@ void Upgrade(JsonWriter& w, const UpgradeSummary& u) {
 std::vector<std::pair<std::string, const std::vector<int>*>> ChannelMembers(
     const std::map<std::string, std::vector<int>>& channels) {
   std::vector<std::pair<std::string, const std::vector<int>*>> members;
+  std::unordered_map<std::string, size_t> at;  // key -> its member: no search per channel
+  members.reserve(channels.size());
   for (const auto& [name, modules] : channels) {
     std::string key = ToUtf8(name);
-    auto same = std::find_if(members.begin(), members.end(), [&](const auto& m) { return m.first == key; });
-    if (same != members.end()) {
-      same->second = &modules;
-    } else {
+    auto [it, added] = at.emplace(key, members.size());
+    if (added) {
       members.emplace_back(std::move(key), &modules);
+    } else {
+      members[it->second].second = &modules;
     }
   }
   return members;
@@ -150,6 +222,10 @@ void Insights(JsonWriter& w, const ReportInsights& in) {
   w.IntOrNull(in.speed.configuredMTs);
   w.Key("belowRated");
   w.Bool(in.speed.belowRated);
+  w.Key("kitRatedMTs");
+  w.IntOrNull(in.speed.kitRatedMTs);
+  w.Key("belowKitRated");
+  w.Bool(in.speed.belowKitRated);
   w.EndObject();
   w.Key("channels");
   Channels(w, in.channels);
@@ -158,7 +234,9 @@ void Insights(JsonWriter& w, const ReportInsights& in) {
   for (const std::string& what : in.differ) w.String(what);
   w.EndArray();
   w.Key("ecc");
-  in.ecc ? w.Bool(*in.ecc) : w.Null();
+  BoolOrNull(w, in.ecc);
+  w.Key("moduleEcc");
+  BoolOrNull(w, in.moduleEcc);
   w.EndObject();
 }
 
@@ -170,7 +248,7 @@ void EmptySlots(JsonWriter& w, const std::optional<std::vector<std::string>>& na
 }
 
 // Enough for a 16-slot server without growing the string on the way.
-constexpr size_t kBytesPerModule = 1024;
+constexpr size_t kBytesPerModule = 2048;
 constexpr size_t kBytesBesideModules = 2048;
 
 }  // namespace
@@ -182,14 +260,16 @@ std::string FormatJsonReport(const MemoryReport& r) {
   w.BeginObject();
   w.Key("source");
   w.String(r.source);
+  w.Key("system");
+  System(w, r.system);
   w.Key("slots");
-  w.UInt(r.slots);
+  NumberOrNull(w, r.slots);
   w.Key("maximumMemoryGB");
-  w.UInt(r.maximumGB);
+  r.upgrade.maximumBytes ? w.UInt(*r.upgrade.maximumBytes >> 30) : w.Null();
   w.Key("currentMemoryGB");
-  w.Int(r.currentGB);
+  w.UInt(r.installedBytes >> 30);
   w.Key("installedBytes");
-  w.Int(r.installedBytes);
+  w.UInt(r.installedBytes);
   w.Key("labels");
   w.BeginObject();
   w.Key("slots");

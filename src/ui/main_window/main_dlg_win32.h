@@ -12,6 +12,7 @@
 
 class TRunLog;
 class TFileGrabber;
+struct LoadedInventory;
 
 // Control identifiers of the main window.
 enum MainControlId : int {
@@ -57,6 +58,8 @@ class TMainDlg {
   // Created by the start-up, released when the window is destroyed.
   std::unique_ptr<TRunLog> FLog;
   std::unique_ptr<TFileGrabber> FGrabber;
+  // What the slot scan read; the report window describes the same inventory.
+  std::shared_ptr<const LoadedInventory> FInventory;
   // Makes `log` FLog, and the place where failed shell opens are written.
   void AttachRunLog(std::unique_ptr<TRunLog> log);
 

@@ -4,6 +4,8 @@
 #include "support/run_log/run_log.h"
 #include "ui/main_window/about_hook_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
+#include "report/format/report_document.h"
+#include "report/report_source.h"
 #include "ui/report_window/report_window_win32.h"
 
 void TMainDlg::FormDestroy() {
@@ -40,5 +42,12 @@ void TMainDlg::Openlogfile1Click() {
 
 void TMainDlg::About1Click() { ShowAboutDialog(); }
 
-// The inventory is read when the window opens, not at start-up, so starting stays as quick.
-void TMainDlg::Memoryreport1Click() { TReportDlg::ShowReport(Handle_); }
+// The report describes the inventory the slot scan read; before the scan there is none yet, and
+// the report reads it then.
+void TMainDlg::Memoryreport1Click() {
+  if (!FInventory) {
+    TReportDlg::ShowReport(Handle_);
+    return;
+  }
+  TReportDlg::ShowReport(Handle_, [inventory = FInventory] { return MakeReportDocumentOrReason(*inventory); });
+}

@@ -1,14 +1,17 @@
-// The slot scan of the main window: read both classes, log every module, fill the panels.
+// The slot scan of the main window: read the inventory the report window will describe too,
+// log every module, fill the panels.
 #include "inventory/physical_memory.h"
 #include "inventory/physical_memory_array.h"
+#include "report/report_source.h"
 #include "support/run_log/run_log.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/slot_panels_win32.h"
 #include "window_model/slot_scan.h"
 
 void TMainDlg::ScanSlots() {
-  TWin32_PhysicalMemory modules(true);
-  TWin32_PhysicalMemoryArray arrays(true);
+  FInventory = std::make_shared<const LoadedInventory>(LoadWindowInventory());
+  TWin32_PhysicalMemory modules(true, FInventory->provider);
+  TWin32_PhysicalMemoryArray arrays(true, FInventory->provider);
   SlotScanState state;
   const SlotScanLog log = [this](const std::string& line) {
     if (FLog) FLog->Add(line, 1);

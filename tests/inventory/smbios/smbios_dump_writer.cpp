@@ -126,6 +126,8 @@ Bytes EncodeDevice(const DumpDevice& d) {
   Put(f, 0x22, d.minVoltage, 2);
   Put(f, 0x24, d.maxVoltage, 2);
   Put(f, 0x26, d.configuredVoltage, 2);
+  f[0x28] = d.technology;
+  Put(f, 0x2A, d.moduleMakerId, 2);
   Put(f, 0x54, d.extendedSpeed, 4);
   Put(f, 0x58, d.extendedConfiguredSpeed, 4);
   f.resize(d.length);
@@ -133,6 +135,20 @@ Bytes EncodeDevice(const DumpDevice& d) {
 }
 
 Bytes EncodeEndOfTable(uint16_t handle) { return EncodeStructure(127, handle, {}, {}); }
+
+// Each structure as long as SMBIOS 2.0 made it, with its text fields numbered in order.
+std::vector<Bytes> EncodeIdentity(const DumpIdentity& id) {
+  auto encode = [](uint8_t type, uint16_t handle, size_t length, const std::vector<size_t>& offsets,
+                   const std::vector<std::string>& texts) {
+    Bytes f(length, 0);
+    StringSet strings;
+    for (size_t i = 0; i < offsets.size(); ++i) f[offsets[i]] = strings.Add(texts[i]);
+    return EncodeStructure(type, handle, Bytes(f.begin() + 4, f.end()), strings.Strings());
+  };
+  return {encode(0, 0x0000, 0x12, {0x04, 0x05, 0x08}, {id.biosVendor, id.biosVersion, id.biosDate}),
+          encode(1, 0x0001, 0x08, {0x04, 0x05}, {id.manufacturer, id.product}),
+          encode(2, 0x0002, 0x08, {0x04, 0x05}, {id.boardManufacturer, id.boardProduct})};
+}
 
 Bytes Concat(const std::vector<Bytes>& parts) {
   Bytes all;

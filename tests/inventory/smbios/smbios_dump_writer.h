@@ -42,6 +42,8 @@ struct DumpDevice {
   uint16_t minVoltage = 0;
   uint16_t maxVoltage = 0;
   uint16_t configuredVoltage = 0;
+  uint8_t technology = 0;      // 3.2: 0x03 DRAM, 0x04..0x06 NVDIMM, 0x07 Optane
+  uint16_t moduleMakerId = 0;  // 3.2: continuation count in the low byte, code in the high one
   uint32_t extendedSpeed = 0;
   uint32_t extendedConfiguredSpeed = 0;
   uint8_t length = 0x28;
@@ -55,6 +57,14 @@ Bytes EncodeStructure(uint8_t type, uint16_t handle, const Bytes& body,
 Bytes EncodeArray(const DumpArray& a);
 Bytes EncodeDevice(const DumpDevice& d);
 Bytes EncodeEndOfTable(uint16_t handle = 0xFEFF);
+
+// Who made the machine: BIOS (type 0), system (type 1) and baseboard (type 2), texts only.
+struct DumpIdentity {
+  std::string biosVendor, biosVersion, biosDate;  // date as firmware writes it: "MM/DD/YYYY"
+  std::string manufacturer, product;
+  std::string boardManufacturer, boardProduct;
+};
+std::vector<Bytes> EncodeIdentity(const DumpIdentity& id);
 
 enum class EntryKind { Smbios2, Smbios3, None };
 struct DumpOptions {

@@ -12,6 +12,9 @@
 
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/wmi/wmi_provider.h"
+#include "report/format/report_document.h"
+#include "report/report_source.h"
+#include "ui/report_window/report_window_win32.h"
 #include "ui/shared/error_box_win32.h"
 #include "ui/main_window/main_dlg_win32.h"
 #include "ui/main_window/slot_panels_win32.h"
@@ -80,6 +83,20 @@ TEST_F(SlotPanelsTest, TwoModulesInFourSlots) {
   EXPECT_GT(OuterWidth(), 700);
   // The columns were sized to their contents: the value column shows the whole type text.
   EXPECT_GT(ListView_GetColumnWidth(dlg_->lst[0], 1), 90);
+}
+
+// The report window describes the inventory the scan read, even when the source has changed
+// since (the machine's firmware tables or WMI would otherwise be read a second time).
+TEST_F(SlotPanelsTest, TheReportWindowDescribesWhatTheScanRead) {
+  Scan("wmi_4dev_2mod.json");
+  SetDefaultWmiProvider(MakeJsonFixtureProvider(TestDataPath("wmi_8dev_5mod.json")));
+  dlg_->Memoryreport1Click();
+  ASSERT_NE(TReportDlg::Current(), nullptr);
+  const std::string shown = TReportDlg::Current()->Report().human;
+  DestroyWindow(TReportDlg::Current()->Handle());
+  EXPECT_EQ(shown, MakeReportDocument(LoadFixtureInventory(TestDataPath("wmi_4dev_2mod.json"))).human);
+  EXPECT_NE(shown.find("\nModule 2\n"), std::string::npos);
+  EXPECT_EQ(shown.find("\nModule 3\n"), std::string::npos);
 }
 
 TEST_F(SlotPanelsTest, TwoSlotsNarrowTheWindowAndFillHiddenPanels) {
