@@ -55,6 +55,9 @@ struct MemoryReport {
   std::vector<std::optional<int64_t>> arrayCorrections;
   UpgradeSummary upgrade;
   ReportInsights insights;
+  // Memory structures past the reader's limit, which the report leaves out (SMBIOS only).
+  uint64_t skippedMemoryDevices = 0;
+  uint64_t skippedMemoryArrays = 0;
 };
 
 // The module properties the JSON "raw" member holds, in this order: the first ones the slot scan

@@ -4,8 +4,11 @@
 #include "report/report_firmware_facts.h"
 #include "report/report_source.h"
 
-const char* const kFirmwareTablesRemedy =
-    "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+std::string FirmwareTablesRemedy(int, bool) {
+  return "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+}
+
+std::string FirmwareTablesRemedy(const SmbiosReadError& e) { return FirmwareTablesRemedy(e.SystemError(), false); }
 
 LoadedInventory LoadPlatformInventory() {
   WmiClassTable wmi;
