@@ -14,7 +14,8 @@ LoadedInventory LoadPlatformInventory() {
   WmiClassTable wmi;
   {
     ComApartment apartment;  // both classes are copied out before COM is let go
-    wmi = ReadMemoryClasses(DefaultWmiProvider());
+    // UTF-8: the report keeps every character of a maker's or slot's name, whatever the code page.
+    wmi = ReadMemoryClasses(DefaultWmiProvider(WmiText::Utf8));
   }
   SmbiosMemoryInventory firmware;
   try {

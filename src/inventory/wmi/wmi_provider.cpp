@@ -22,14 +22,14 @@ std::shared_ptr<WmiProvider>& ChosenProvider() {
 
 }  // namespace
 
-std::shared_ptr<WmiProvider> DefaultWmiProvider() {
+std::shared_ptr<WmiProvider> DefaultWmiProvider(WmiText text) {
   {
     std::lock_guard<std::mutex> guard(ProviderLock());
     if (ChosenProvider()) return ChosenProvider();
   }
   const char* fixture = std::getenv(kFixtureVariable);
   if (fixture && *fixture) return MakeJsonFixtureProvider(fixture);
-  return MakePlatformWmiProvider();
+  return MakePlatformWmiProvider(text);
 }
 
 void SetDefaultWmiProvider(std::shared_ptr<WmiProvider> provider) {
