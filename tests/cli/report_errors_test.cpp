@@ -12,8 +12,6 @@
 #include <random>
 #include <tuple>
 
-#include <nlohmann/json.hpp>
-
 #include "inventory/smbios/smbios_dump_writer.h"
 #include "cli/report_cli_test_util.h"
 
@@ -215,8 +213,8 @@ TEST_F(ReportErrors, RandomBytes) {
 
 std::string Seed(const std::string& name) { return TestDataPath("../fuzz/seeds/smbios_table/" + name); }
 
-// Inputs made to hurt: what each gives on standard error, the exit status, and for the ones that
-// still give a report, a value of its JSON.
+// Inputs made to hurt: what each gives on standard error, and the exit status. (The limits
+// themselves are tested beside the reader, the JSON member by the schema test.)
 TEST_F(ReportErrors, HostileInputs) {
   Bytes device = EncodeDevice(DumpDevice{});
   Bytes overLimit;
@@ -231,17 +229,14 @@ TEST_F(ReportErrors, HostileInputs) {
     std::string dmiTables;  // MODULIX_DMI_TABLES, when set
     int exitCode;
     std::string err;
-    std::string jsonPointer = "", jsonValue = "";  // a value of the report, as JSON text
   };
   const Case cases[] = {
       {{"--json", "--smbios", Seed("zero_bytes")}, "", 1,
        "cannot read " + Seed("zero_bytes") + ": not an SMBIOS table (nothing but zero bytes)" + kDumpRemedy},
       {{"--smbios", Seed("no_memory_structures")}, "", 1, Seed("no_memory_structures") + ": " + noMemory + "\n"},
-      {{"--json", "--smbios", Seed("long_texts")}, "", 0, "",
-       "/modules/0/raw/DeviceLocator", "\"" + std::string(256, 'L') + "...\""},
+      {{"--json", "--smbios", Seed("long_texts")}, "", 0, ""},
       {{"--json", "--smbios", many}, "", 0,
-       "warning: " + many + ": more than 4096 memory devices; the report leaves out 1\n",
-       "/skipped", R"({"memoryArrays":0,"memoryDevices":1})"},
+       "warning: " + many + ": more than 4096 memory devices; the report leaves out 1\n"},
       {{"--fixture", "/dev/zero"}, "", 1, "cannot read /dev/zero: it holds more than 16 MiB\n"},
       {{"--smbios", "/dev/zero"}, "", 1, "cannot read /dev/zero: it holds more than 16 MiB" + kDumpRemedy},
       {{"--smbios", control}, "", 1, "cannot read " + controlShown + ": No such file or directory" + kDumpRemedy},
@@ -256,12 +251,7 @@ TEST_F(ReportErrors, HostileInputs) {
     unsetenv("MODULIX_DMI_TABLES");
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(run.err, c.err.empty() ? "" : "modulix-report: " + c.err);
-    if (c.exitCode != 0) {
-      EXPECT_EQ(run.out, "");
-    } else if (!c.jsonPointer.empty()) {
-      nlohmann::json report = nlohmann::json::parse(run.out);
-      EXPECT_EQ(report.at(nlohmann::json::json_pointer(c.jsonPointer)).dump(), c.jsonValue);
-    }
+    EXPECT_EQ(run.out.empty(), c.exitCode != 0);
   }
 }
 
