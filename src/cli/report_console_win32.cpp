@@ -13,7 +13,8 @@ constexpr DWORD kConsoleChunk = 8192;
 
 }  // namespace
 
-std::optional<bool> WriteToConsole(std::FILE* stream, const std::string& text, std::string& reason) {
+std::optional<bool> WriteToConsole(std::FILE* stream, const std::string& text,
+                                   std::string& reason) {
   HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
   DWORD mode = 0;
   if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) return std::nullopt;

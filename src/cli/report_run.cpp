@@ -24,7 +24,9 @@ LoadedInventory LoadInventory(const ReportOptions& options) {
 
 int WriteReport(const ReportOptions& options, std::string& out, std::string& err) {
   LoadedInventory inventory = LoadInventory(options);
-  for (const std::string& warning : inventory.warnings) err += kProgram + ("warning: " + warning) + "\n";
+  for (const std::string& warning : inventory.warnings) {
+    err += kProgram + ("warning: " + warning) + "\n";
+  }
   // Only the form asked for: the command runs on many machines and each form costs its time.
   // The inventory is handed over, not copied: its tables are freed before the text is written,
   // which then reuses their memory.

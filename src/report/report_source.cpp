@@ -75,7 +75,8 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
 
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
   SmbiosMemoryInventory inv = MapSmbiosMemory(table);
-  const std::string cut = table.cutShort.empty() ? "" : "the table ends early (" + table.cutShort + ")";
+  const std::string cut =
+      table.cutShort.empty() ? "" : "the table ends early (" + table.cutShort + ")";
   if (!HasSystemMemory(inv)) {
     // Whichever way the tables came, a "0 GB" machine would be a wrong answer, not a report.
     throw SourceError(file + ": the tables describe no system memory (no memory array or memory "
@@ -86,7 +87,9 @@ LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string&
   loaded.provider = MakeInMemoryProvider(std::move(inv.classes));
   loaded.emptySlots = std::move(inv.emptySlots);
   loaded.emptySlotBanks = std::move(inv.emptySlotBanks);
-  if (!cut.empty()) loaded.warnings.push_back(file + ": " + cut + "; the report covers the structures before it");
+  if (!cut.empty()) {
+    loaded.warnings.push_back(file + ": " + cut + "; the report covers the structures before it");
+  }
   for (std::string& w : SkipWarnings(table.skipped, file)) loaded.warnings.push_back(std::move(w));
   loaded.skipped = table.skipped;
   return loaded;

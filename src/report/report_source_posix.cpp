@@ -21,6 +21,7 @@ LoadedInventory LoadPlatformInventory() {
     SmbiosTable table = LoadFirmwareSmbios();
     return InventoryFromSmbios(table, FirmwareTablesFolder());
   } catch (const SmbiosReadError& e) {
-    throw SourceError("cannot read " + e.File() + ": " + e.Reason() + "; " + FirmwareTablesRemedy(e));
+    throw SourceError("cannot read " + e.File() + ": " + e.Reason() + "; " +
+                      FirmwareTablesRemedy(e));
   }
 }

@@ -4,11 +4,13 @@
 #include "report/report_firmware_facts.h"
 #include "report/report_source.h"
 
+// Reading the tables needs no rights on Windows: the remedy is the same whatever the error.
 std::string FirmwareTablesRemedy(int, bool) {
-  return "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+  return "leave out --smbios to read WMI, or pass --smbios FILE written by "
+         "'dmidecode --dump-bin FILE'";
 }
 
-std::string FirmwareTablesRemedy(const SmbiosReadError& e) { return FirmwareTablesRemedy(e.SystemError(), false); }
+std::string FirmwareTablesRemedy(const SmbiosReadError&) { return FirmwareTablesRemedy(0, false); }
 
 LoadedInventory LoadPlatformInventory() {
   WmiClassTable wmi;

@@ -200,8 +200,8 @@ SmbiosTable ReadSmbiosDump(ByteRange file) {
     SmbiosTable table = WalkSmbiosTable(file);
     if (table.structures.empty()) {
       // The walk stops without a reason only at bytes that are all zero.
-      throw SmbiosError("not an SMBIOS table" +
-                        InParentheses(table.cutShort.empty() ? "nothing but zero bytes" : table.cutShort));
+      const std::string reason = table.cutShort.empty() ? "nothing but zero bytes" : table.cutShort;
+      throw SmbiosError("not an SMBIOS table" + InParentheses(reason));
     }
     return table;
   }

@@ -20,7 +20,9 @@ class ComObject : public WmiObject {
 };
 
 PropertyValue TextValue(BSTR bstr, WmiText text) {
-  if (text == WmiText::Ansi) return PropertyValue(WideToAnsi(bstr, static_cast<int>(SysStringLen(bstr))));
+  if (text == WmiText::Ansi) {
+    return PropertyValue(WideToAnsi(bstr, static_cast<int>(SysStringLen(bstr))));
+  }
   return PropertyValue(bstr ? WideToUtf8(std::wstring(bstr, SysStringLen(bstr))) : std::string());
 }
 

@@ -88,7 +88,8 @@ class ComPropertySet : public WmiPropertySet {
 
 class ComInstance : public WmiInstance {
  public:
-  ComInstance(ComPtr<IWbemClassObject> object, WmiText text) : object_(std::move(object)), text_(text) {}
+  ComInstance(ComPtr<IWbemClassObject> object, WmiText text)
+      : object_(std::move(object)), text_(text) {}
   std::unique_ptr<WmiPropertySet> Properties() override {
     return std::make_unique<ComPropertySet>(object_, text_);
   }
@@ -130,7 +131,8 @@ class ComEnumerator : public WmiEnumerator {
 
 class ComServices : public WmiServices {
  public:
-  ComServices(ComPtr<IWbemServices> services, WmiText text) : services_(std::move(services)), text_(text) {}
+  ComServices(ComPtr<IWbemServices> services, WmiText text)
+      : services_(std::move(services)), text_(text) {}
 
   std::unique_ptr<WmiEnumerator> ExecQuery(const std::string& query, const std::string& language,
                                            int32_t flags) override {
@@ -170,7 +172,8 @@ class ComServices : public WmiServices {
 
 class ComLocator : public WmiLocator {
  public:
-  ComLocator(ComPtr<IWbemLocator> locator, WmiText text) : locator_(std::move(locator)), text_(text) {}
+  ComLocator(ComPtr<IWbemLocator> locator, WmiText text)
+      : locator_(std::move(locator)), text_(text) {}
 
   std::shared_ptr<WmiServices> ConnectServer(const std::string& server,
                                              const std::string& nameSpace,
