@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/report_output.h"
 #include "cli/report_run.h"
 
 namespace {
 
-// The report is one string written once: unbuffered, it goes out in a single write, without
-// the stream's buffer or its checks of the output first.
-void WriteAll(const std::string& text, std::FILE* stream) {
-  if (text.empty()) return;
-  std::setvbuf(stream, nullptr, _IONBF, 0);
-  std::fwrite(text.data(), 1, text.size(), stream);
+// A report that did not reach its reader in full is a failure, whatever it said.
+int ReportNotWritten(const std::string& reason) {
+  std::string ignored;
+  WriteOutput(stderr, "modulix-report: cannot write the report: " + reason + "\n", ignored);
+  return kExitInventoryUnreadable;
 }
 
 }  // namespace
@@ -20,8 +20,11 @@ void WriteAll(const std::string& text, std::FILE* stream) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   std::string out, err;
-  int code = RunReport(args, out, err);
-  WriteAll(err, stderr);
-  WriteAll(out, stdout);
+  const int code = RunReport(args, out, err);
+  std::string reason, ignored;
+  WriteOutput(stderr, err, ignored);  // nowhere left to say that stderr failed
+  if (!WriteOutput(stdout, out, reason) || !CloseOutput(stdout, reason)) {
+    return ReportNotWritten(reason);
+  }
   return code;
 }

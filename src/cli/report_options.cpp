@@ -15,7 +15,8 @@ const char* const kReportUsage =
     "\n"
     "Without a source the report reads WMI on Windows and the SMBIOS tables in\n"
     "/sys/firmware/dmi/tables on Linux.\n"
-    "Exit status: 0 report written, 1 memory inventory not readable, 2 usage error.\n";
+    "Exit status: 0 report written, 1 memory inventory not readable or report not\n"
+    "written in full, 2 usage error.\n";
 
 namespace {
 
@@ -47,10 +48,15 @@ void SetSource(ReportOptions& options, ReportSource source, std::string file) {
 
 ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
   ReportOptions options;
+  bool optionsEnded = false;  // after "--" every argument is an operand, and the command takes none
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string file;
-    if (arg == "--json") {
+    if (optionsEnded) {
+      throw UsageError("unexpected argument " + arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--json") {
       options.json = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;

@@ -5,6 +5,7 @@
 #include "cli/report_options.h"
 #include "report/format/report_human.h"
 #include "report/format/report_json.h"
+#include "report/format/report_terminal.h"
 #include "report/report_model.h"
 #include "report/report_source.h"
 
@@ -23,13 +24,17 @@ LoadedInventory LoadInventory(const ReportOptions& options) {
 
 int WriteReport(const ReportOptions& options, std::string& out, std::string& err) {
   LoadedInventory inventory = LoadInventory(options);
-  if (!inventory.warning.empty()) err += kProgram + ("warning: " + inventory.warning) + "\n";
+  for (const std::string& warning : inventory.warnings) {
+    err += kProgram + ("warning: " + warning) + "\n";
+  }
   // Only the form asked for: the command runs on many machines and each form costs its time.
   // The inventory is handed over, not copied: its tables are freed before the text is written,
   // which then reuses their memory.
-  const MemoryReport report =
+  MemoryReport report =
       BuildMemoryReport(inventory.source, std::move(inventory.provider),
                         std::move(inventory.emptySlots), std::move(inventory.emptySlotBanks));
+  report.skippedMemoryDevices = inventory.skipped.memoryDevices;
+  report.skippedMemoryArrays = inventory.skipped.memoryArrays;
   std::string text = options.json ? FormatJsonReport(report) : FormatHumanReport(report);
   if (out.empty()) {
     out = std::move(text);  // the usual case: no copy of the whole report
@@ -39,9 +44,22 @@ int WriteReport(const ReportOptions& options, std::string& out, std::string& err
   return kExitReportWritten;
 }
 
-}  // namespace
+// Messages name arguments, environment values and file names: each line is shown as the report
+// shows firmware texts, so that no control byte of them reaches the terminal.
+std::string TerminalLines(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    shown += TerminalText(std::string_view(text).substr(start, end - start));
+    if (end < text.size()) shown += '\n';
+    start = end + 1;
+  }
+  return shown;
+}
 
-int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err) {
+int RunChecked(const std::vector<std::string>& args, std::string& out, std::string& err) {
   ReportOptions options;
   try {
     options = ParseReportOptions(args);
@@ -59,4 +77,13 @@ int RunReport(const std::vector<std::string>& args, std::string& out, std::strin
     err += kProgram + std::string(e.what()) + "\n";
     return kExitInventoryUnreadable;
   }
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  std::string messages;
+  const int code = RunChecked(args, out, messages);
+  err += TerminalLines(messages);
+  return code;
 }

@@ -63,6 +63,9 @@ struct MemoryReport {
   std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
   UpgradeSummary upgrade;
   ReportInsights insights;
+  // Memory structures past the reader's limit, which the report leaves out (SMBIOS only).
+  uint64_t skippedMemoryDevices = 0;
+  uint64_t skippedMemoryArrays = 0;
 };
 
 // The module query failed: nothing to report.

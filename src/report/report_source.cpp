@@ -11,17 +11,29 @@ namespace {
 const char* const kDumpRemedy =
     "pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI";
 const char* const kFirmwareFile = "-";
-constexpr uint8_t kTypeMemoryArray = 16;
-constexpr uint8_t kTypeMemoryDevice = 17;
 
-bool HasMemoryStructures(const SmbiosTable& table) {
-  for (const SmbiosStructure& s : table.structures) {
-    if (s.type == kTypeMemoryArray || s.type == kTypeMemoryDevice) return true;
+bool HasSystemMemory(const SmbiosMemoryInventory& inv) {
+  for (const auto& [name, instances] : inv.classes.classes) {
+    if (!instances.empty()) return true;
   }
-  return false;
+  return !inv.emptySlots.empty();
 }
 
-std::string CannotRead(const SmbiosReadError& e, const char* remedy) {
+std::vector<std::string> SkipWarnings(const SmbiosSkipped& skipped, const std::string& file) {
+  std::vector<std::string> warnings;
+  const std::string limit = std::to_string(kMaxSmbiosMemoryStructures);
+  if (skipped.memoryDevices != 0) {
+    warnings.push_back(file + ": more than " + limit + " memory devices; the report leaves out " +
+                       std::to_string(skipped.memoryDevices));
+  }
+  if (skipped.memoryArrays != 0) {
+    warnings.push_back(file + ": more than " + limit + " memory arrays; the report leaves out " +
+                       std::to_string(skipped.memoryArrays));
+  }
+  return warnings;
+}
+
+std::string CannotRead(const SmbiosReadError& e, const std::string& remedy) {
   return "cannot read " + e.File() + ": " + e.Reason() + "; " + remedy;
 }
 
@@ -59,7 +71,7 @@ LoadedInventory LoadSmbiosFileInventory(const std::string& file) {
       SmbiosTable table = LoadFirmwareSmbios();
       return InventoryFromSmbios(table, "the firmware tables");
     } catch (const SmbiosReadError& e) {
-      throw SourceError(CannotRead(e, kFirmwareTablesRemedy));
+      throw SourceError(CannotRead(e, FirmwareTablesRemedy(e)));
     }
   }
   try {
@@ -81,18 +93,24 @@ LoadedInventory LoadFixtureInventory(const std::string& file) {
 
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file) {
   SmbiosMemoryInventory inv = MapSmbiosMemory(table);
+  const std::string cut =
+      table.cutShort.empty() ? "" : "the table ends early (" + table.cutShort + ")";
+  if (!HasSystemMemory(inv)) {
+    // Whichever way the tables came, a "0 GB" machine would be a wrong answer, not a report.
+    throw SourceError(file + ": the tables describe no system memory (no memory array or memory "
+                      "device, SMBIOS types 16 and 17)" + (cut.empty() ? "" : "; " + cut));
+  }
   MapSmbiosSystem(table, inv.classes);
   LoadedInventory loaded;
   loaded.source = "smbios";
   loaded.provider = MakeInMemoryProvider(std::move(inv.classes));
   loaded.emptySlots = std::move(inv.emptySlots);
   loaded.emptySlotBanks = std::move(inv.emptySlotBanks);
-  if (!table.cutShort.empty()) {
-    loaded.warning = file + ": the table ends early (" + table.cutShort +
-                     "); the report covers the structures before it";
-  } else if (!HasMemoryStructures(table)) {
-    loaded.warning = file + ": the tables describe no memory (no structure of type 16 or 17)";
+  if (!cut.empty()) {
+    loaded.warnings.push_back(file + ": " + cut + "; the report covers the structures before it");
   }
+  for (std::string& w : SkipWarnings(table.skipped, file)) loaded.warnings.push_back(std::move(w));
+  loaded.skipped = table.skipped;
   return loaded;
 }
 

@@ -14,7 +14,8 @@ struct LoadedInventory {
   std::string source;  // "wmi", "smbios" or "fixture"
   std::shared_ptr<WmiProvider> provider;
   std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
-  std::string warning;  // a partial read: what was cut off, where
+  std::vector<std::string> warnings;  // a partial read: what was cut off or skipped, where
+  SmbiosSkipped skipped;  // memory structures past the limit, which the report leaves out
   std::vector<std::string> emptySlotBanks;  // the bank label of each empty slot, when known
   std::string error;  // not empty: nothing could be read, and this says why
 };
@@ -38,10 +39,15 @@ LoadedInventory LoadDefaultInventory();
 // cannot be read serves no class (both queries fail) and says why in `error`. Never throws.
 LoadedInventory LoadWindowInventory();
 
-// SMBIOS tables as an inventory; a table cut short gives a warning naming the file.
+// SMBIOS tables as an inventory; a table cut short or over the limits gives a warning naming
+// the file. Tables without any array, module or empty slot of system memory are no inventory:
+// SourceError.
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);
 
 // Per platform: WMI on Windows, the kernel's SMBIOS tables on Linux. Raises SourceError.
 LoadedInventory LoadPlatformInventory();
-// Per platform: the remedy named when the firmware's own tables cannot be read.
-extern const char* const kFirmwareTablesRemedy;
+// Per platform: the remedy named when the firmware's own tables cannot be read, for the error
+// that stopped the read and whether the process runs as root (only then is "run as root" no help).
+std::string FirmwareTablesRemedy(int systemError, bool runsAsRoot);
+// The same for this process.
+std::string FirmwareTablesRemedy(const SmbiosReadError& e);

@@ -5,14 +5,20 @@
 #include "report/report_source.h"
 #include "inventory/smbios/smbios_system.h"
 
-const char* const kFirmwareTablesRemedy =
-    "leave out --smbios to read WMI, or pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+// Reading the tables needs no rights on Windows: the remedy is the same whatever the error.
+std::string FirmwareTablesRemedy(int, bool) {
+  return "leave out --smbios to read WMI, or pass --smbios FILE written by "
+         "'dmidecode --dump-bin FILE'";
+}
+
+std::string FirmwareTablesRemedy(const SmbiosReadError&) { return FirmwareTablesRemedy(0, false); }
 
 LoadedInventory LoadPlatformInventory() {
   WmiClassTable wmi;
   {
     ComApartment apartment;  // both classes are copied out before COM is let go
-    wmi = ReadMemoryClasses(DefaultWmiProvider());
+    // UTF-8: the report keeps every character of a maker's or slot's name, whatever the code page.
+    wmi = ReadMemoryClasses(DefaultWmiProvider(WmiText::Utf8));
   }
   SmbiosMemoryInventory firmware;
   try {

@@ -3,10 +3,14 @@
 
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
+#include <tuple>
 
 #include "common/temp_folder.h"
 #include "inventory/smbios/smbios_dump_writer.h"
@@ -46,7 +50,8 @@ Bytes SampleDump() {
   return WriteDump({EncodeArray(a), EncodeDevice(d), EncodeDevice(e)});
 }
 
-// Linux without readable tables: one line naming the file, the reason and the remedy.
+// Linux without readable tables: one line naming the file, the reason and the remedy. Missing
+// tables are no matter of rights, so the advice is not "run as root".
 TEST_F(ReportErrors, FirmwareTablesNotReadable) {
   setenv("MODULIX_DMI_TABLES", dir_.c_str(), 1);
   for (const std::vector<std::string>& args :
@@ -55,8 +60,21 @@ TEST_F(ReportErrors, FirmwareTablesNotReadable) {
     EXPECT_EQ(run.exitCode, kExitInventoryUnreadable);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "modulix-report: cannot read " + (dir_ / "smbios_entry_point").string() +
-                           ": No such file or directory; run as root, or pass --smbios FILE "
+                           ": No such file or directory; pass --smbios FILE "
                            "written by 'dmidecode --dump-bin FILE'\n");
+  }
+}
+
+// "Run as root" only where it helps: tables the kernel keeps from a user who is not root.
+TEST(FirmwareTablesRemedy, RunAsRootOnlyWhenRightsAreMissing) {
+  const std::string dump = "pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
+  const std::tuple<int, bool, std::string> cases[] = {
+      {EACCES, false, "run as root, or " + dump}, {EPERM, false, "run as root, or " + dump},
+      {EACCES, true, dump},                       {ENOENT, false, dump},
+      {ENOENT, true, dump},                       {0, false, dump},
+  };
+  for (const auto& [error, root, remedy] : cases) {
+    EXPECT_EQ(FirmwareTablesRemedy(error, root), remedy) << error << " " << root;
   }
 }
 
@@ -105,12 +123,34 @@ TEST_F(ReportErrors, TruncatedDumpGivesAPartialReportAndAWarning) {
   EXPECT_NE(run.out.find("  Installed      8 GB\n"), std::string::npos);
 }
 
-TEST_F(ReportErrors, TablesWithoutMemoryStructuresSaySo) {
-  std::string none = Write("none.bin", WriteDump({EncodeStructure(1, 1, {1, 2, 3, 4}, {"Maker"})}));
+// No array and no device is no inventory, whichever way the same tables come in.
+TEST_F(ReportErrors, TablesWithoutMemoryStructuresAreNoInventory) {
+  const std::string noMemory =
+      ": the tables describe no system memory (no memory array or memory device, SMBIOS types 16 "
+      "and 17)\n";
+  Bytes dump = WriteDump({EncodeStructure(1, 1, {1, 2, 3, 4}, {"Maker"})});
+  std::string none = Write("none.bin", dump);
   ReportRun run = RunCli({"--smbios", none});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "modulix-report: warning: " + none +
-                         ": the tables describe no memory (no structure of type 16 or 17)\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "modulix-report: " + none + noMemory);
+
+  Write("smbios_entry_point", Bytes(dump.begin(), dump.begin() + 0x18));
+  Write("DMI", Bytes(dump.begin() + 32, dump.end()));
+  setenv("MODULIX_DMI_TABLES", dir_.c_str(), 1);
+  run = RunCli({"--json"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "modulix-report: " + dir_.string() + noMemory);
+
+  // No bytes at all: the same reason for the kernel's file as for a dump file.
+  std::string dmi = Write("DMI", {});
+  EXPECT_EQ(RunCli({}).err, "modulix-report: cannot read " + dmi +
+                                ": the file is empty; pass --smbios FILE written by "
+                                "'dmidecode --dump-bin FILE'\n");
+  std::string empty = Write("empty.bin", {});
+  EXPECT_EQ(RunCli({"--smbios", empty}).err,
+            "modulix-report: cannot read " + empty + ": the file is empty" + kDumpRemedy);
 }
 
 TEST_F(ReportErrors, FixturesThatCannotBeRead) {
@@ -166,6 +206,71 @@ TEST_F(ReportErrors, RandomBytes) {
   }
 }
 
+std::string Seed(const std::string& name) { return TestDataPath("../fuzz/seeds/smbios_table/" + name); }
+
+// Inputs made to hurt: what each gives on standard error, and the exit status. (The limits
+// themselves are tested beside the reader, the JSON member by the schema test.)
+TEST_F(ReportErrors, HostileInputs) {
+  Bytes device = EncodeDevice(DumpDevice{});
+  Bytes overLimit;
+  for (int i = 0; i < 4097; ++i) overLimit.insert(overLimit.end(), device.begin(), device.end());
+  const std::string many = Write("many.bin", overLimit);
+  const std::string control = (dir_ / "dump\x1b]0;title\x07.bin").string();
+  const std::string controlShown = (dir_ / "dump?]0;title?.bin").string();
+  const std::string noMemory =
+      "the tables describe no system memory (no memory array or memory device, SMBIOS types 16 and 17)";
+  struct Case {
+    std::vector<std::string> args;
+    std::string dmiTables;  // MODULIX_DMI_TABLES, when set
+    int exitCode;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"--json", "--smbios", Seed("zero_bytes")}, "", 1,
+       "cannot read " + Seed("zero_bytes") + ": not an SMBIOS table (nothing but zero bytes)" + kDumpRemedy},
+      {{"--smbios", Seed("no_memory_structures")}, "", 1, Seed("no_memory_structures") + ": " + noMemory + "\n"},
+      {{"--json", "--smbios", Seed("long_texts")}, "", 0, ""},
+      {{"--json", "--smbios", many}, "", 0,
+       "warning: " + many + ": more than 4096 memory devices; the report leaves out 1\n"},
+      {{"--fixture", "/dev/zero"}, "", 1, "cannot read /dev/zero: it holds more than 16 MiB\n"},
+      {{"--smbios", "/dev/zero"}, "", 1, "cannot read /dev/zero: it holds more than 16 MiB" + kDumpRemedy},
+      {{"--smbios", control}, "", 1, "cannot read " + controlShown + ": No such file or directory" + kDumpRemedy},
+      {{}, (dir_ / "\x1b[2J").string(), 1,
+       "cannot read " + (dir_ / "?[2J/smbios_entry_point").string() +
+           ": No such file or directory; pass --smbios FILE written by 'dmidecode --dump-bin FILE'\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.empty() ? c.dmiTables : c.args.back());
+    if (!c.dmiTables.empty()) setenv("MODULIX_DMI_TABLES", c.dmiTables.c_str(), 1);
+    ReportRun run = RunCli(c.args);
+    unsetenv("MODULIX_DMI_TABLES");
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.err, c.err.empty() ? "" : "modulix-report: " + c.err);
+    EXPECT_EQ(run.out.empty(), c.exitCode != 0);
+  }
+}
+
+// A report that cannot be written in full fails with the reason, and a cut file is no success.
+TEST_F(ReportErrors, AReportThatCannotBeWrittenFails) {
+  const std::string dump = Write("sample.bin", SampleDump());
+  const std::string errFile = (dir_ / "err.txt").string();
+  const std::string report = MODULIX_REPORT_EXE " --json --smbios " + dump;
+  const std::pair<std::string, std::string> cases[] = {
+      {report + " >/dev/full", "No space left on device"},
+      // The file size limit cuts the report after its first kilobyte, as a full disk would.
+      {"trap '' XFSZ; ulimit -f 1; " + report + " >" + (dir_ / "cut.json").string(), "File too large"},
+  };
+  for (const auto& [command, reason] : cases) {
+    const std::string shell = "sh -c \"" + command + "\" 2>" + errFile;
+    int status = std::system(shell.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+    std::ifstream err(errFile);
+    std::string text((std::istreambuf_iterator<char>(err)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "modulix-report: cannot write the report: " + reason + "\n") << command;
+  }
+  EXPECT_EQ(WEXITSTATUS(std::system((report + " >/dev/null").c_str())), 0);
+}
+
 // The built program: exit code and the one line on standard error.
 TEST_F(ReportErrors, TheProgramItself) {
   std::string command = "MODULIX_DMI_TABLES=" + dir_.string() + " " MODULIX_REPORT_EXE " 2>&1";
@@ -177,7 +282,7 @@ TEST_F(ReportErrors, TheProgramItself) {
   int status = pclose(pipe.release());
   EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_EQ(output, "modulix-report: cannot read " + (dir_ / "smbios_entry_point").string() +
-                        ": No such file or directory; run as root, or pass --smbios FILE "
+                        ": No such file or directory; pass --smbios FILE "
                         "written by 'dmidecode --dump-bin FILE'\n");
   std::string usage = std::string(MODULIX_REPORT_EXE) + " --frobnicate >/dev/null 2>&1";
   EXPECT_EQ(WEXITSTATUS(std::system(usage.c_str())), 2);

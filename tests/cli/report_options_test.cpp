@@ -26,6 +26,9 @@ TEST(ReportOptions, SourcesFormatsAndHelp) {
   EXPECT_EQ(o.file, "--json");
   EXPECT_FALSE(o.json);
 
+  o = ParseReportOptions({"--json", "--"});  // "--" ends the options
+  EXPECT_TRUE(o.json);
+
   EXPECT_TRUE(ParseReportOptions({"-h"}).help);
   EXPECT_TRUE(ParseReportOptions({"--json", "--help"}).help);
 }
@@ -39,6 +42,10 @@ TEST(ReportOptions, UsageErrorsExitWithTwoAndTheUsageText) {
       {{"--fixture="}, "option --fixture needs a FILE"},
       {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
       {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
+      {{"--", "--json"}, "unexpected argument --json"},
+      // Arguments come back with their control bytes shown as '?': none retitles the terminal.
+      {{"\x1b]0;title\x07"}, "unexpected argument ?]0;title?"},
+      {{"--\x1b[2J"}, "unknown option --?[2J"},
   };
   for (const auto& [args, message] : cases) {
     ReportRun run = RunCli(args);

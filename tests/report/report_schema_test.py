@@ -10,6 +10,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 
 import jsonschema
 
@@ -40,6 +41,18 @@ def main():
                 documents[name] = json.loads(out)
             elif name.startswith(("report_", "smbios_")):
                 failures.append(f"{name}: modulix-report exited {code}: {err.strip()}")
+    # More memory devices than the reader takes: the report says how many it left out.
+    device = bytes([17, 0x15, 0, 0x11, 0, 0x10, 0xFE, 0xFF, 64, 0, 64, 0, 0, 0x20, 9, 0, 0, 0, 0x1A,
+                    0x80, 0]) + b"\0\0"
+    with tempfile.TemporaryDirectory() as folder:
+        many = os.path.join(folder, "many.bin")
+        with open(many, "wb") as f:
+            f.write(device * 4100)
+        code, out, err = report_json(report, "--smbios", many)
+        if code != 0 or json.loads(out).get("skipped") != {"memoryDevices": 4, "memoryArrays": 0}:
+            failures.append(f"4100 devices: exit {code}, {err.strip()}, skipped not as expected")
+        else:
+            documents["4100 devices"] = json.loads(out)
     for path in sorted(glob.glob(os.path.join(data, "report_*.expected.json"))):
         with open(path, encoding="utf-8") as f:
             documents[os.path.basename(path)] = json.load(f)

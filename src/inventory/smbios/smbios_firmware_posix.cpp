@@ -8,6 +8,8 @@ SmbiosTable LoadFirmwareSmbios() {
   std::string tablePath = folder + "/DMI";
   std::vector<uint8_t> entry = ReadSmbiosFile(entryPath);
   std::vector<uint8_t> table = ReadSmbiosFile(tablePath);
+  // Said as for a dump file of no bytes, so both ways to the same table answer alike.
+  if (table.empty()) throw SmbiosReadError(tablePath, "the file is empty");
   try {
     return ReadSmbiosTables(entry, table);
   } catch (const SmbiosError& e) {

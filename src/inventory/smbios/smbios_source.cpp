@@ -20,13 +20,16 @@ constexpr size_t kFirstRead = 4096;
 
 }  // namespace
 
-SmbiosReadError::SmbiosReadError(std::string file, std::string reason)
-    : SmbiosError(file + ": " + reason), file_(std::move(file)), reason_(std::move(reason)) {}
+SmbiosReadError::SmbiosReadError(std::string file, std::string reason, int systemError)
+    : SmbiosError(file + ": " + reason),
+      file_(std::move(file)),
+      reason_(std::move(reason)),
+      systemError_(systemError) {}
 
 std::vector<uint8_t> ReadSmbiosFile(const std::string& path) {
   errno = 0;
   FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw SmbiosReadError(path, std::strerror(errno));
+  if (!file) throw SmbiosReadError(path, std::strerror(errno), errno);
   std::setvbuf(file.get(), nullptr, _IONBF, 0);
   std::vector<uint8_t> bytes(kFirstRead);
   size_t size = 0;
@@ -34,12 +37,13 @@ std::vector<uint8_t> ReadSmbiosFile(const std::string& path) {
     const size_t wanted = bytes.size() - size;
     const size_t n = std::fread(bytes.data() + size, 1, wanted, file.get());
     size += n;
-    if (size > kMaxSmbiosFileSize) throw SmbiosReadError(path, "too large for SMBIOS tables");
+    // Said plainly: the bytes may come from a device that never ends (/dev/zero).
+    if (size > kMaxSmbiosFileSize) throw SmbiosReadError(path, "it holds more than 16 MiB");
     if (n < wanted) break;  // the end of the file, or an error
     // One byte past the limit is enough to know the file is not a dump.
     bytes.resize(std::min(2 * size, kMaxSmbiosFileSize + 1));
   }
-  if (std::ferror(file.get())) throw SmbiosReadError(path, std::strerror(errno));
+  if (std::ferror(file.get())) throw SmbiosReadError(path, std::strerror(errno), errno);
   bytes.resize(size);
   return bytes;
 }

@@ -6,6 +6,8 @@
 namespace {
 
 constexpr size_t kHeaderSize = 4;  // type, length, handle
+constexpr uint8_t kTypeMemoryArray = 16;
+constexpr uint8_t kTypeMemoryDevice = 17;
 
 // "_SM_" entry point (SMBIOS 2.1 and later): 0x1F bytes, but SMBIOS 2.1 gave its length as 0x1E
 // and firmware of that time says so; Linux then exports just those 0x1E bytes.
@@ -74,6 +76,16 @@ std::optional<size_t> FindStringSetEnd(ByteRange table, size_t from) {
   return std::nullopt;
 }
 
+// A text of at most kMaxSmbiosTextBytes, then the mark; the cut backs off to the start of a
+// UTF-8 sequence so that a valid text stays valid.
+std::string CappedText(const uint8_t* text, size_t length) {
+  const char* chars = reinterpret_cast<const char*>(text);
+  if (length <= kMaxSmbiosTextBytes) return std::string(chars, length);
+  size_t cut = kMaxSmbiosTextBytes;
+  for (int back = 0; back < 3 && (text[cut] & 0xC0) == 0x80; ++back) --cut;
+  return std::string(chars, cut) + kSmbiosTextCutMark;
+}
+
 std::vector<std::string> SplitStrings(ByteRange table, size_t from, size_t end) {
   std::vector<std::string> strings;
   // One string per NUL, and one more when the last runs to the end: the vector is sized once.
@@ -81,13 +93,38 @@ std::vector<std::string> SplitStrings(ByteRange table, size_t from, size_t end) 
   size_t start = from;
   for (size_t i = from; i <= end; ++i) {
     if (i == end || table[i] == 0) {
-      if (i > start || i < end) {
-        strings.emplace_back(reinterpret_cast<const char*>(table.data() + start), i - start);
-      }
+      if (i > start || i < end) strings.push_back(CappedText(table.data() + start, i - start));
       start = i + 1;
     }
   }
   return strings;
+}
+
+// Counts a walk's arrays and devices; those past the limit are skipped and counted as such.
+class MemoryStructureLimit {
+ public:
+  bool Keep(uint8_t type, SmbiosSkipped& skipped) {
+    if (type == kTypeMemoryArray) return Take(arrays_, skipped.memoryArrays);
+    if (type == kTypeMemoryDevice) return Take(devices_, skipped.memoryDevices);
+    return true;
+  }
+
+ private:
+  static bool Take(size_t& kept, size_t& skipped) {
+    if (kept == kMaxSmbiosMemoryStructures) {
+      ++skipped;
+      return false;
+    }
+    ++kept;
+    return true;
+  }
+  size_t arrays_ = 0;
+  size_t devices_ = 0;
+};
+
+// " (reason)", or nothing when there is no reason to give.
+std::string InParentheses(const std::string& reason) {
+  return reason.empty() ? std::string() : " (" + reason + ")";
 }
 
 std::string At(size_t offset) { return " at offset " + std::to_string(offset); }
@@ -117,9 +154,11 @@ SmbiosEntryPoint ParseSmbiosEntryPoint(ByteRange bytes) {
 
 SmbiosTable WalkSmbiosTable(ByteRange table, uint16_t structureCount) {
   SmbiosTable result;
+  MemoryStructureLimit limit;
   size_t offset = 0;
+  size_t walked = 0;
   while (offset < table.size()) {
-    if (structureCount != 0 && result.structures.size() == structureCount) break;
+    if (structureCount != 0 && walked == structureCount) break;
     if (AllZero(table.subspan(offset))) break;  // padding after the last structure
     if (!Covers(table, offset, kHeaderSize)) {
       result.cutShort = "structure header cut off" + At(offset);
@@ -139,14 +178,18 @@ SmbiosTable WalkSmbiosTable(ByteRange table, uint16_t structureCount) {
       result.cutShort = "unterminated string set" + At(offset);
       break;
     }
-    SmbiosStructure s;
-    s.type = table[offset];
-    s.handle = ReadWord(table, offset + 2);
-    s.formatted.assign(table.begin() + offset, table.begin() + offset + length);
-    s.strings = SplitStrings(table, offset + length, *setEnd);
-    result.structures.push_back(std::move(s));
+    ++walked;
+    const uint8_t type = table[offset];
+    if (limit.Keep(type, result.skipped)) {
+      SmbiosStructure s;
+      s.type = type;
+      s.handle = ReadWord(table, offset + 2);
+      s.formatted.assign(table.begin() + offset, table.begin() + offset + length);
+      s.strings = SplitStrings(table, offset + length, *setEnd);
+      result.structures.push_back(std::move(s));
+    }
     offset = *setEnd + 2;
-    if (result.structures.back().type == kSmbiosEndOfTable) break;
+    if (type == kSmbiosEndOfTable) break;
   }
   return result;
 }
@@ -155,7 +198,11 @@ SmbiosTable ReadSmbiosDump(ByteRange file) {
   if (file.empty()) throw SmbiosError("the file is empty");
   if (!StartsWithSmbiosAnchor(file)) {
     SmbiosTable table = WalkSmbiosTable(file);
-    if (table.structures.empty()) throw SmbiosError("not an SMBIOS table (" + table.cutShort + ")");
+    if (table.structures.empty()) {
+      // The walk stops without a reason only at bytes that are all zero.
+      const std::string reason = table.cutShort.empty() ? "nothing but zero bytes" : table.cutShort;
+      throw SmbiosError("not an SMBIOS table" + InParentheses(reason));
+    }
     return table;
   }
   SmbiosEntryPoint ep = ParseSmbiosEntryPoint(file);
@@ -165,7 +212,7 @@ SmbiosTable ReadSmbiosDump(ByteRange file) {
                                  std::min<size_t>(available, ep.tableLength));
   SmbiosTable result = WalkSmbiosTable(table, ep.structureCount);
   if (result.structures.empty()) {
-    throw SmbiosError("no structure in the table (" + result.cutShort + ")");
+    throw SmbiosError("no structure in the table" + InParentheses(result.cutShort));
   }
   return WithVersion(std::move(result), ep);
 }

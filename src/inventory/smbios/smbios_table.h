@@ -22,12 +22,28 @@ struct SmbiosStructure {
   std::optional<std::string> String(uint8_t number) const;
 };
 
+// No machine has more than a few hundred memory devices or a name of more than a few dozen
+// characters; hostile tables under the file size cap could otherwise hold a million structures
+// or a 15 MiB string, and cost minutes and gigabytes downstream.
+constexpr size_t kMaxSmbiosMemoryStructures = 4096;  // of type 16, and of type 17
+constexpr size_t kMaxSmbiosTextBytes = 256;
+// What ends a text that was cut.
+inline constexpr char kSmbiosTextCutMark[] = "...";
+
+// Memory structures the walk passed over because there were more than the limit.
+struct SmbiosSkipped {
+  size_t memoryArrays = 0;
+  size_t memoryDevices = 0;
+  bool Any() const { return memoryArrays != 0 || memoryDevices != 0; }
+};
+
 struct SmbiosTable {
   uint8_t majorVersion = 0;  // 0.0 when the bytes came without an entry point
   uint8_t minorVersion = 0;
   std::vector<SmbiosStructure> structures;
   // Why the walk stopped before the end of the table; empty when it read everything.
   std::string cutShort;
+  SmbiosSkipped skipped;
 };
 
 // Where an entry point says its table is.
@@ -48,7 +64,9 @@ bool StartsWithSmbiosAnchor(ByteRange bytes);
 
 // Walks the structures of a table until the end-of-table structure, the end of the bytes or
 // the count (0 = none); stops early, keeping what it read, at a structure or string set that
-// the end of the bytes cuts off or at a malformed header.
+// the end of the bytes cuts off or at a malformed header. Keeps the first
+// kMaxSmbiosMemoryStructures arrays and devices and counts the rest; texts longer than
+// kMaxSmbiosTextBytes are cut and end in kSmbiosTextCutMark.
 SmbiosTable WalkSmbiosTable(ByteRange table, uint16_t structureCount = 0);
 
 // A `dmidecode --dump-bin` file (entry point first, table at the address it names, which the

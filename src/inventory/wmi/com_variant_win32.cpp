@@ -1,7 +1,7 @@
 #include "inventory/wmi/com_variant_win32.h"
 
 #include "inventory/wmi/com_ptr_win32.h"
-#include "inventory/wmi/wmi_provider.h"
+#include "support/files/text_convert.h"
 
 namespace {
 
@@ -19,17 +19,20 @@ class ComObject : public WmiObject {
   IUnknown* unknown_;
 };
 
-PropertyValue TextValue(BSTR text) {
-  return PropertyValue(WideToAnsi(text, static_cast<int>(SysStringLen(text))));
+PropertyValue TextValue(BSTR bstr, WmiText text) {
+  if (text == WmiText::Ansi) {
+    return PropertyValue(WideToAnsi(bstr, static_cast<int>(SysStringLen(bstr))));
+  }
+  return PropertyValue(bstr ? WideToUtf8(std::wstring(bstr, SysStringLen(bstr))) : std::string());
 }
 
 // Types WMI does not normally deliver: take their text when COM can give one.
-PropertyValue OtherValue(const VARIANT& v) {
-  ScopedVariant text;
+PropertyValue OtherValue(const VARIANT& v, WmiText text) {
+  ScopedVariant converted;
   // The source is only read; the API just lacks the const.
   VARIANT* source = const_cast<VARIANT*>(&v);
-  if (FAILED(VariantChangeType(text.Put(), source, 0, VT_BSTR))) return PropertyValue();
-  return TextValue(text.Get().bstrVal);
+  if (FAILED(VariantChangeType(converted.Put(), source, 0, VT_BSTR))) return PropertyValue();
+  return TextValue(converted.Get().bstrVal, text);
 }
 
 PropertyValue Unsigned32(ULONG v) {
@@ -39,7 +42,7 @@ PropertyValue Unsigned32(ULONG v) {
 
 }  // namespace
 
-PropertyValue VariantToValue(const VARIANT& v) {
+PropertyValue VariantToValue(const VARIANT& v, WmiText text) {
   if (v.vt & (VT_ARRAY | VT_BYREF)) return PropertyValue();
   switch (v.vt) {
     case VT_EMPTY: return PropertyValue();
@@ -56,10 +59,10 @@ PropertyValue VariantToValue(const VARIANT& v) {
     case VT_R4: return PropertyValue(static_cast<double>(v.fltVal));
     case VT_R8: return PropertyValue(v.dblVal);
     case VT_BOOL: return PropertyValue(v.boolVal != VARIANT_FALSE);
-    case VT_BSTR: return TextValue(v.bstrVal);
+    case VT_BSTR: return TextValue(v.bstrVal, text);
     case VT_DATE: return PropertyValue::Date(v.date);
     case VT_UNKNOWN: return PropertyValue(std::shared_ptr<WmiObject>(new ComObject(v.punkVal)));
     case VT_DISPATCH: return PropertyValue(std::shared_ptr<WmiObject>(new ComObject(v.pdispVal)));
-    default: return OtherValue(v);
+    default: return OtherValue(v, text);
   }
 }

@@ -4,6 +4,8 @@
 #include <oleauto.h>
 
 #include "inventory/wmi/property_value.h"
+#include "inventory/wmi/wmi_provider.h"
 
-// Arrays, which none of the classes we read uses, become empty values.
-PropertyValue VariantToValue(const VARIANT& v);
+// Arrays, which none of the classes we read uses, become empty values. Texts come out in the
+// form asked for.
+PropertyValue VariantToValue(const VARIANT& v, WmiText text = WmiText::Ansi);

@@ -5,4 +5,4 @@
 
 #include "inventory/wmi/wmi_provider.h"
 
-std::shared_ptr<WmiProvider> MakePlatformWmiProvider();
+std::shared_ptr<WmiProvider> MakePlatformWmiProvider(WmiText text = WmiText::Ansi);

@@ -11,4 +11,6 @@ class NoWmiProvider : public WmiProvider {
 
 }  // namespace
 
-std::shared_ptr<WmiProvider> MakePlatformWmiProvider() { return std::make_shared<NoWmiProvider>(); }
+std::shared_ptr<WmiProvider> MakePlatformWmiProvider(WmiText) {
+  return std::make_shared<NoWmiProvider>();
+}

@@ -63,7 +63,8 @@ std::vector<std::string> BstrArrayToTexts(SAFEARRAY* names) {
 
 class ComPropertySet : public WmiPropertySet {
  public:
-  explicit ComPropertySet(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
+  ComPropertySet(ComPtr<IWbemClassObject> object, WmiText text)
+      : object_(std::move(object)), text_(text) {}
 
   std::vector<std::string> Names() override {
     SAFEARRAY* names = nullptr;
@@ -77,29 +78,33 @@ class ComPropertySet : public WmiPropertySet {
     const std::wstring wide = AnsiToWide(name);
     ScopedVariant value;
     Check(object_->Get(wide.c_str(), 0, value.Put(), nullptr, nullptr), "IWbemClassObject::Get");
-    return VariantToValue(value.Get());
+    return VariantToValue(value.Get(), text_);
   }
 
  private:
   ComPtr<IWbemClassObject> object_;
+  WmiText text_;
 };
 
 class ComInstance : public WmiInstance {
  public:
-  explicit ComInstance(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
+  ComInstance(ComPtr<IWbemClassObject> object, WmiText text)
+      : object_(std::move(object)), text_(text) {}
   std::unique_ptr<WmiPropertySet> Properties() override {
-    return std::make_unique<ComPropertySet>(object_);
+    return std::make_unique<ComPropertySet>(object_, text_);
   }
 
  private:
   ComPtr<IWbemClassObject> object_;
+  WmiText text_;
 };
 
 class ComEnumerator : public WmiEnumerator {
  public:
-  explicit ComEnumerator(ComPtr<IEnumWbemClassObject> items)
+  ComEnumerator(ComPtr<IEnumWbemClassObject> items, WmiText text)
       : items_(std::move(items)),
-        deadline_(std::chrono::steady_clock::now() + kQueryAnswerBound) {}
+        deadline_(std::chrono::steady_clock::now() + kQueryAnswerBound),
+        text_(text) {}
 
   // Anything but one delivered object (the end, or an error) ends the walk; a query that has
   // not delivered all its objects by the bound fails.
@@ -114,18 +119,20 @@ class ComEnumerator : public WmiEnumerator {
       }
     }
     if (hr != WBEM_S_NO_ERROR || returned != 1 || !object) return false;
-    item = std::make_shared<ComInstance>(std::move(object));
+    item = std::make_shared<ComInstance>(std::move(object), text_);
     return true;
   }
 
  private:
   ComPtr<IEnumWbemClassObject> items_;
   std::chrono::steady_clock::time_point deadline_;
+  WmiText text_;
 };
 
 class ComServices : public WmiServices {
  public:
-  explicit ComServices(ComPtr<IWbemServices> services) : services_(std::move(services)) {}
+  ComServices(ComPtr<IWbemServices> services, WmiText text)
+      : services_(std::move(services)), text_(text) {}
 
   std::unique_ptr<WmiEnumerator> ExecQuery(const std::string& query, const std::string& language,
                                            int32_t flags) override {
@@ -134,7 +141,7 @@ class ComServices : public WmiServices {
     Check(services_->ExecQuery(bstrLanguage.Get(), bstrQuery.Get(), flags, nullptr, items.Put()),
           "IWbemServices::ExecQuery");
     AllowImpersonation(items.Get());  // the enumerator is a proxy of its own
-    return std::make_unique<ComEnumerator>(std::move(items));
+    return std::make_unique<ComEnumerator>(std::move(items), text_);
   }
 
   std::shared_ptr<WmiObject> Get(const std::string& className) override {
@@ -160,11 +167,13 @@ class ComServices : public WmiServices {
   }
 
   ComPtr<IWbemServices> services_;
+  WmiText text_;
 };
 
 class ComLocator : public WmiLocator {
  public:
-  explicit ComLocator(ComPtr<IWbemLocator> locator) : locator_(std::move(locator)) {}
+  ComLocator(ComPtr<IWbemLocator> locator, WmiText text)
+      : locator_(std::move(locator)), text_(text) {}
 
   std::shared_ptr<WmiServices> ConnectServer(const std::string& server,
                                              const std::string& nameSpace,
@@ -179,24 +188,31 @@ class ComLocator : public WmiLocator {
                                   services.Put()),
           "IWbemLocator::ConnectServer");
     AllowImpersonation(services.Get());
-    return std::make_shared<ComServices>(std::move(services));
+    return std::make_shared<ComServices>(std::move(services), text_);
   }
 
  private:
   ComPtr<IWbemLocator> locator_;
+  WmiText text_;
 };
 
 class ComProvider : public WmiProvider {
  public:
+  explicit ComProvider(WmiText text) : text_(text) {}
   std::shared_ptr<WmiLocator> CreateLocator() override {
     ComPtr<IWbemLocator> locator;
     Check(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                            IID_IWbemLocator, reinterpret_cast<void**>(locator.Put())),
           "CoCreateInstance(WbemLocator)");
-    return std::make_shared<ComLocator>(std::move(locator));
+    return std::make_shared<ComLocator>(std::move(locator), text_);
   }
+
+ private:
+  WmiText text_;
 };
 
 }  // namespace
 
-std::shared_ptr<WmiProvider> MakePlatformWmiProvider() { return std::make_shared<ComProvider>(); }
+std::shared_ptr<WmiProvider> MakePlatformWmiProvider(WmiText text) {
+  return std::make_shared<ComProvider>(text);
+}

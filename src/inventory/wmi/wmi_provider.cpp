@@ -19,14 +19,14 @@ std::shared_ptr<WmiProvider>& ChosenProvider() {
 
 }  // namespace
 
-std::shared_ptr<WmiProvider> DefaultWmiProvider() {
+std::shared_ptr<WmiProvider> DefaultWmiProvider(WmiText text) {
   {
     std::lock_guard<std::mutex> guard(ProviderLock());
     if (ChosenProvider()) return ChosenProvider();
   }
   std::filesystem::path fixture = FixtureFileFromEnvironment();
   if (!fixture.empty()) return MakeJsonFixtureProvider(std::move(fixture));
-  return MakePlatformWmiProvider();
+  return MakePlatformWmiProvider(text);
 }
 
 std::shared_ptr<WmiProvider> ChosenWmiProvider() {

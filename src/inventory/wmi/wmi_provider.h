@@ -63,10 +63,15 @@ class WmiProvider {
   virtual std::shared_ptr<WmiLocator> CreateLocator() = 0;
 };
 
+// How the system's WMI hands out its UTF-16 texts: in the process's ANSI code page, as the
+// window's texts are, or as UTF-8, which keeps every character (the report).
+enum class WmiText { Ansi, Utf8 };
+
 // The provider new connections use: the one set last, else the fixture file named by
-// MODULIX_WMI_FIXTURE, else the platform's own (COM on Windows; none elsewhere). Setting null
-// returns to the fixture-or-platform choice, which is made afresh on every call.
-std::shared_ptr<WmiProvider> DefaultWmiProvider();
+// MODULIX_WMI_FIXTURE, else the platform's own (COM on Windows; none elsewhere) with its texts
+// in the given form. Setting null returns to the fixture-or-platform choice, which is made
+// afresh on every call.
+std::shared_ptr<WmiProvider> DefaultWmiProvider(WmiText text = WmiText::Ansi);
 void SetDefaultWmiProvider(std::shared_ptr<WmiProvider> provider);
 // The provider set last, or null when none is set.
 std::shared_ptr<WmiProvider> ChosenWmiProvider();

@@ -285,6 +285,15 @@ std::string FormatJsonReport(const MemoryReport& r) {
   w.EndArray();
   w.Key("emptySlots");
   EmptySlots(w, r.emptySlots);
+  if (r.skippedMemoryDevices != 0 || r.skippedMemoryArrays != 0) {
+    w.Key("skipped");
+    w.BeginObject();
+    w.Key("memoryDevices");
+    w.UInt(r.skippedMemoryDevices);
+    w.Key("memoryArrays");
+    w.UInt(r.skippedMemoryArrays);
+    w.EndObject();
+  }
   w.Key("upgrade");
   Upgrade(w, r.upgrade);
   w.Key("insights");

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Linux terminals speak UTF-8: bytes that are not UTF-8 become Latin-1 characters there. The
-// Windows console takes the ANSI bytes WMI gave us as they are. Control characters become '?'
-// on both.
+// The report's text is UTF-8 (terminals speak it; the command writes UTF-16 to a Windows
+// console): firmware bytes that are not UTF-8 become Latin-1 characters. Control characters
+// become '?'.
 std::string TerminalText(std::string_view bytes);

@@ -6,3 +6,8 @@
 
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& text);
+
+// UTF-8 and UTF-16, for texts that must keep every character whatever the code page: the
+// report's text. Invalid UTF-8 comes out as U+FFFD.
+std::wstring Utf8ToWide(const std::string& text);
+std::string WideToUtf8(const std::wstring& text);

@@ -52,8 +52,9 @@ ClipboardOps& CurrentClipboardOps() {
   return ops;
 }
 
-void CopyTextToClipboard(HWND owner, const std::string& text) {
-  const std::wstring wide = AnsiToWide(text);
+void CopyTextToClipboard(HWND owner, const std::string& utf8) {
+  const std::wstring wide = Utf8ToWide(utf8);
+  const std::string text = WideToAnsi(wide);
   TGlobalMemory ansi(text.c_str(), text.size() + 1);
   TGlobalMemory unicode(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   TClipboardSession clipboard(owner);

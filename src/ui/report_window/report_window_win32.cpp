@@ -199,13 +199,15 @@ LRESULT TReportDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TReportDlg::OnCreate() {
   FFont.Reset(CreateWindowFont(false));
   FFixedFont.Reset(CreateFixedFont());
-  HWND text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kTextStyle, 0, 0, 0, 0, FHandle,
+  // A Unicode edit control: the report's text is UTF-8, and the ANSI code page may lack some
+  // of its characters.
+  HWND text = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", kTextStyle, 0, 0, 0, 0, FHandle,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdReportText)),
-                              GetModuleHandleA(nullptr), nullptr);
+                              GetModuleHandleW(nullptr), nullptr);
   if (!text) throw std::runtime_error("Cannot create the report text box.");
   SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(FFixedFont.Get()), FALSE);
   SendMessageA(text, EM_SETLIMITTEXT, 0, 0);  // reports of large servers exceed the default
-  SetWindowTextA(text, FText.c_str());
+  SetWindowTextW(text, Utf8ToWide(FText).c_str());
   CreatePushButton(FHandle, kIdCopy, 0, 0, 0, 0, "&Copy", FFont.Get());
   CreatePushButton(FHandle, kIdSave, 0, 0, 0, 0, "&Save...", FFont.Get());
   CreatePushButton(FHandle, kIdClose, 0, 0, 0, 0, "Close", FFont.Get());

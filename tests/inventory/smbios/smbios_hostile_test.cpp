@@ -2,6 +2,7 @@
 // outside its bytes (AddressSanitizer watches the native build).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "inventory/smbios/smbios_test_util.h"
@@ -95,6 +96,61 @@ TEST(SmbiosHostile, FilesThatAreNotSmbios) {
   Bytes cutEntry = WriteDump({});
   cutEntry.resize(0x10);
   EXPECT_THROW(ReadSmbiosDump(cutEntry), SmbiosError);
+}
+
+Bytes Repeated(const Bytes& structure, size_t times) {
+  Bytes bytes;
+  bytes.reserve(structure.size() * times);
+  for (size_t i = 0; i < times; ++i) bytes.insert(bytes.end(), structure.begin(), structure.end());
+  return bytes;
+}
+
+size_t LongestText(const SmbiosTable& table) {
+  size_t longest = 0;
+  for (const SmbiosStructure& s : table.structures) {
+    for (const std::string& text : s.strings) longest = std::max(longest, text.size());
+  }
+  return longest;
+}
+
+// Tables under the file size cap that would cost minutes and gigabytes if read whole: the
+// reader keeps the first 4096 arrays and devices, counts the rest, and cuts long texts.
+TEST(SmbiosHostile, TablesOverTheLimits) {
+  const Bytes device = EncodeDevice(Ddr4Module("DIMM"));
+  const Bytes array = EncodeArray(SystemArray(2));
+  struct Case {
+    const char* name;
+    Bytes table;
+    size_t structures, skippedArrays, skippedDevices, longestText;
+  };
+  const Case cases[] = {
+      {"devices at the limit", Repeated(device, 4096), 4096, 0, 0, 16},
+      {"one device over", Repeated(device, 4097), 4096, 0, 1, 16},
+      {"arrays and devices over", Concat({Repeated(array, 5000), Repeated(device, 4100)}), 8192, 904, 4, 16},
+      {"text over the limit", EncodeDevice(Ddr4Module(std::string(300, 'L'))), 1, 0, 0, 259},
+  };
+  for (const Case& c : cases) {
+    SmbiosTable t = ReadSmbiosDump(WithEntryPoint(c.table));
+    EXPECT_EQ(t.structures.size(), c.structures) << c.name;
+    EXPECT_EQ(t.skipped.memoryArrays, c.skippedArrays) << c.name;
+    EXPECT_EQ(t.skipped.memoryDevices, c.skippedDevices) << c.name;
+    EXPECT_EQ(LongestText(t), c.longestText) << c.name;
+    EXPECT_EQ(t.cutShort, "") << c.name;
+  }
+}
+
+// A cut text ends in the mark, and never inside a UTF-8 sequence.
+TEST(SmbiosHostile, LongTextsEndInTheMark) {
+  std::string euros;
+  for (int i = 0; i < 100; ++i) euros += "\xE2\x82\xAC";
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(300, 'L'), std::string(256, 'L') + "..."},
+      {euros, euros.substr(0, 255) + "..."},  // 256 bytes would end one byte into a character
+  };
+  for (const auto& [text, shown] : cases) {
+    SmbiosMemoryInventory inv = MapDump({EncodeDevice(Ddr4Module(text))});
+    EXPECT_EQ(Prop(Modules(inv)[0], "DeviceLocator").AsText(), shown);
+  }
 }
 
 // Random bytes, bare and behind a valid entry point, and random damage to a good dump: the

@@ -47,7 +47,7 @@ TEST_F(SmbiosSource, ReadsEveryByteOfFilesAroundTheBufferEdgesUpToTheLimit) {
     ReadSmbiosFile(Path("over.bin"));
     FAIL() << "no error";
   } catch (const SmbiosReadError& e) {
-    EXPECT_EQ(e.Reason(), "too large for SMBIOS tables");
+    EXPECT_EQ(e.Reason(), "it holds more than 16 MiB");
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "inventory/wmi/com_ptr_win32.h"
+#include "inventory/wmi/com_variant_win32.h"
 #include "inventory/wmi/converters.h"
 #include "inventory/physical_memory.h"
 #include "inventory/physical_memory_array.h"
@@ -50,6 +52,24 @@ TEST(WmiComProvider, UnknownNamespaceFailsTheLoadQuietly) {
                              MakePlatformWmiProvider());
   EXPECT_EQ(unknownNamespace.Count(), -1);
   EXPECT_FALSE(unknownNamespace.Connection().Connected);
+}
+
+// The report asks for UTF-8 and gets every character; the window keeps the ANSI code page.
+TEST(WmiComProvider, TextsAsUtf8ForTheReport) {
+  const std::pair<const wchar_t*, std::string> cases[] = {
+      {L"Kingston", "Kingston"},
+      {L"M\u00fcller \u20ac", "M\xC3\xBCller \xE2\x82\xAC"},
+      {L"\u4e09\u661f DIMM", "\xE4\xB8\x89\xE6\x98\x9F DIMM"},  // no ANSI code page of the West has these
+      {L"", ""},
+  };
+  for (const auto& [wide, utf8] : cases) {
+    ScopedVariant v;
+    VARIANT* raw = v.Put();
+    raw->vt = VT_BSTR;
+    raw->bstrVal = SysAllocString(wide);
+    EXPECT_EQ(VariantToValue(v.Get(), WmiText::Utf8).AsText(), utf8) << utf8;
+    EXPECT_EQ(VariantToValue(v.Get(), WmiText::Ansi).AsText(), WideToAnsi(wide, lstrlenW(wide)));
+  }
 }
 
 }  // namespace

@@ -216,6 +216,28 @@ TEST_F(ReportWindowTest, CopyPutsTheWholeTextOnTheClipboard) {
   EXPECT_TRUE(errors_.empty());
 }
 
+// Names outside the ANSI code page reach the text box and the clipboard's Unicode text whole.
+TEST_F(ReportWindowTest, NamesOutsideTheCodePageKeepTheirCharacters) {
+  _putenv_s("MODULIX_WMI_FIXTURE", TestDataPath("wmi_non_ascii_names.json").c_str());
+  ASSERT_NE(OpenWithCtrlR(), nullptr);
+  HWND text = Item(TReportDlg::kIdReportText);
+  std::wstring shown(static_cast<size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
+  shown.resize(static_cast<size_t>(GetWindowTextW(text, shown.data(), static_cast<int>(shown.size()))));
+  SendMessageA(Item(TReportDlg::kIdCopy), BM_CLICK, 0, 0);
+  std::wstring copied;
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    copied = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  for (const wchar_t* name : {L"Steckplatz \u00dc1", L"M\u00fcller \u4e09\u661f"}) {
+    EXPECT_NE(shown.find(name), std::wstring::npos);
+    EXPECT_NE(copied.find(name), std::wstring::npos);
+  }
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(ReportWindowTest, SaveWritesTheTextOrTheJsonAsChosen) {
   TReportDlg* report = OpenWithCtrlR();
   ASSERT_NE(report, nullptr);
