@@ -41,7 +41,7 @@ struct UpgradeSummary {
 };
 
 struct MemoryReport {
-  std::string source;  // "wmi", "smbios" or "fixture"
+  std::string source;  // "wmi", "smbios", "udev" or "fixture"
   std::string slotsLabel, maxmemLabel, curmemLabel;
   uint64_t slots = 0;
   uint64_t maximumGB = 0;

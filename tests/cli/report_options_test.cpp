@@ -37,8 +37,8 @@ TEST(ReportOptions, UsageErrorsExitWithTwoAndTheUsageText) {
       {{"extra"}, "unexpected argument extra"},
       {{"--smbios"}, "option --smbios needs a FILE"},
       {{"--fixture="}, "option --fixture needs a FILE"},
-      {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
-      {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
+      {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
+      {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
   };
   for (const auto& [args, message] : cases) {
     ReportRun run = RunCli(args);
