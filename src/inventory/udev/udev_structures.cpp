@@ -65,7 +65,8 @@ class Writer {
     const std::string* text = Field(name);
     if (!text) return std::nullopt;
     auto code = decode(*text);
-    if (!code && *text != "<OUT OF SPEC>") return Unreadable(name, *text);
+    // udev names the codes it has no name for; those are unknown, not unreadable.
+    if (!code && *text != "<OUT OF SPEC>" && *text != "Reserved") return Unreadable(name, *text);
     return code;
   }
   std::nullopt_t Unreadable(std::string_view name, const std::string& text) {
