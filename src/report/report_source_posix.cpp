@@ -26,7 +26,8 @@ LoadedInventory LoadPlatformInventory() {
   try {
     return InventoryFromUdev(LoadUdevMemory(database), database);
   } catch (const UdevReadError& e) {
-    throw SourceError("cannot read the firmware tables (" + tablesError + ") nor the udev database (" +
-                      e.File() + ": " + e.Reason() + "); " + kNeitherRemedy);
+    throw SourceError("cannot read the firmware tables (" + tablesError +
+                      ") nor the udev database (" + e.File() + ": " + e.Reason() + "); " +
+                      kNeitherRemedy);
   }
 }

@@ -74,7 +74,8 @@ UdevMemoryInventory MapUdevMemory(const UdevMemoryProperties& properties) {
   }
   NoteGaps(properties, inv.notes);
   if (!structures.unreadable.empty()) {
-    inv.notes.push_back(Counted(structures.unreadable.size(), "value(s) unread", structures.unreadable));
+    inv.notes.push_back(
+        Counted(structures.unreadable.size(), "value(s) unread", structures.unreadable));
   }
   return inv;
 }

@@ -63,7 +63,8 @@ class Reader {
     if (!SplitDeviceKey(key.substr(kDevicePrefix.size()), index, field)) {
       return Skip(number, "not a device index below " + std::to_string(kMaxUdevDevices));
     }
-    props_.devices[index].insert_or_assign(std::string(field), value);  // the last one wins, as in udev
+    // The last value wins, as in udev.
+    props_.devices[index].insert_or_assign(std::string(field), value);
   }
   void Skip(size_t number, const std::string& why) {
     if (props_.skippedLines++ >= kUdevSkipsNamed) return;

@@ -29,6 +29,7 @@ constexpr uint64_t kMegabyte = 1024 * 1024;
 constexpr uint64_t kMaxRank = 0x0F;
 constexpr std::string_view kNoString = "Not Specified";  // how udev writes string number 0
 constexpr std::string_view kBadString = "<BAD INDEX>";
+constexpr size_t kValueShown = 40;  // of a value that cannot be read, in the warning
 
 void Put(std::vector<uint8_t>& f, size_t offset, uint64_t value, size_t width) {
   for (size_t i = 0; i < width; ++i) f[offset + i] = static_cast<uint8_t>(value >> (8 * i));
@@ -70,7 +71,8 @@ class Writer {
     return code;
   }
   std::nullopt_t Unreadable(std::string_view name, const std::string& text) {
-    unreadable_.push_back(what_ + " " + std::string(name) + ": cannot read '" + text.substr(0, 40) + "'");
+    unreadable_.push_back(what_ + " " + std::string(name) + ": cannot read '" +
+                          text.substr(0, kValueShown) + "'");
     return std::nullopt;
   }
 
