@@ -1,7 +1,7 @@
 #include "cli/report_options.h"
 
 const char* const kReportUsage =
-    "Usage: modulix-report [--json] [--smbios FILE | --fixture FILE]\n"
+    "Usage: modulix-report [--json] [--smbios FILE | --udev FILE | --fixture FILE]\n"
     "Reports this computer's memory: number of slots, maximum and current memory,\n"
     "and for every module its slot, capacity, maker, model, type and serial number.\n"
     "\n"
@@ -10,11 +10,15 @@ const char* const kReportUsage =
     "                  'dmidecode --dump-bin FILE' or copied from\n"
     "                  /sys/firmware/dmi/tables/DMI; FILE '-' reads this\n"
     "                  computer's firmware tables\n"
+    "  --udev FILE     read udev's memory properties from FILE, a copy of\n"
+    "                  /run/udev/data/+dmi:id or the output of 'udevadm info\n"
+    "                  --query=property --path=/devices/virtual/dmi/id'\n"
     "  --fixture FILE  read the WMI classes from a JSON fixture file\n"
     "  --help          show this text\n"
     "\n"
     "Without a source the report reads WMI on Windows and the SMBIOS tables in\n"
-    "/sys/firmware/dmi/tables on Linux.\n"
+    "/sys/firmware/dmi/tables on Linux, or udev's database when the tables\n"
+    "cannot be read (without root).\n"
     "Exit status: 0 report written, 1 memory inventory not readable or report not\n"
     "written in full, 2 usage error.\n";
 
@@ -38,7 +42,7 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
 
 void SetSource(ReportOptions& options, ReportSource source, std::string file) {
   if (options.source != ReportSource::Default) {
-    throw UsageError("give one source only: --smbios FILE or --fixture FILE");
+    throw UsageError("give one source only: --smbios FILE, --udev FILE or --fixture FILE");
   }
   options.source = source;
   options.file = std::move(file);
@@ -62,6 +66,8 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
       options.help = true;
     } else if (TakeValue(args, i, "--smbios", file)) {
       SetSource(options, ReportSource::Smbios, file);
+    } else if (TakeValue(args, i, "--udev", file)) {
+      SetSource(options, ReportSource::Udev, file);
     } else if (TakeValue(args, i, "--fixture", file)) {
       SetSource(options, ReportSource::Fixture, file);
     } else if (arg.size() > 1 && arg[0] == '-') {

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-enum class ReportSource { Default, Smbios, Fixture };
+enum class ReportSource { Default, Smbios, Udev, Fixture };
 
 struct ReportOptions {
   bool json = false;
   bool help = false;
   ReportSource source = ReportSource::Default;
-  std::string file;  // the --smbios or --fixture file; "-" for the firmware's own tables
+  std::string file;  // the --smbios, --udev or --fixture file; "-" for the firmware's own tables
 };
 
 // A command line that does not parse: the message says what is wrong.

@@ -16,6 +16,7 @@ const char* const kProgram = "modulix-report: ";
 LoadedInventory LoadInventory(const ReportOptions& options) {
   switch (options.source) {
     case ReportSource::Smbios: return LoadSmbiosFileInventory(options.file);
+    case ReportSource::Udev: return LoadUdevFileInventory(options.file);
     case ReportSource::Fixture: return LoadFixtureInventory(options.file);
     case ReportSource::Default: break;
   }

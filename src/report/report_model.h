@@ -50,7 +50,7 @@ struct UpgradeSummary {
 };
 
 struct MemoryReport {
-  std::string source;  // "wmi", "smbios" or "fixture"
+  std::string source;  // "wmi", "smbios", "udev" or "fixture"
   std::string slotsLabel, maxmemLabel, curmemLabel;  // the window's labels, as it shows them
   std::optional<uint64_t> slots;                     // absent without an array record
   uint64_t windowMaximumGB = 0;                      // what the window's label says

@@ -1,6 +1,6 @@
 #pragma once
-// Where the report's inventory comes from: WMI, SMBIOS tables, or a JSON fixture, all served to
-// the readers as WMI classes.
+// Where the report's inventory comes from: WMI, SMBIOS tables, udev's copy of them, or a JSON
+// fixture, all served to the readers as WMI classes.
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "inventory/smbios/smbios_source.h"
+#include "inventory/udev/udev_memory.h"
 #include "inventory/wmi/wmi_provider.h"
 
 struct LoadedInventory {
-  std::string source;  // "wmi", "smbios" or "fixture"
+  std::string source;  // "wmi", "smbios", "udev" or "fixture"
   std::shared_ptr<WmiProvider> provider;
   std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
   std::vector<std::string> warnings;  // a partial read: what was cut off or skipped, where
@@ -30,6 +31,8 @@ class SourceError : public std::runtime_error {
 // Each raises SourceError.
 // SMBIOS tables from a dump file, or FILE "-" for this computer's firmware tables.
 LoadedInventory LoadSmbiosFileInventory(const std::string& file);
+// udev's memory properties from its database file or `udevadm info --query=property` output.
+LoadedInventory LoadUdevFileInventory(const std::string& file);
 // WMI classes from a JSON fixture file.
 LoadedInventory LoadFixtureInventory(const std::string& file);
 // The provider a test set (SetDefaultWmiProvider), else the MODULIX_WMI_FIXTURE file when set,
@@ -44,7 +47,11 @@ LoadedInventory LoadWindowInventory();
 // SourceError.
 LoadedInventory InventoryFromSmbios(const SmbiosTable& table, const std::string& file);
 
-// Per platform: WMI on Windows, the kernel's SMBIOS tables on Linux. Raises SourceError.
+// udev's properties as an inventory; what was left out gives a warning naming the file.
+LoadedInventory InventoryFromUdev(UdevMemoryInventory inv, const std::string& file);
+
+// Per platform: WMI on Windows; on Linux the kernel's SMBIOS tables, else the udev
+// database. Raises SourceError.
 LoadedInventory LoadPlatformInventory();
 // Per platform: the remedy named when the firmware's own tables cannot be read, for the error
 // that stopped the read and whether the process runs as root (only then is "run as root" no help).

@@ -1,4 +1,6 @@
-// Linux has no WMI: the report reads the SMBIOS tables the kernel keeps.
+// Linux has no WMI: the report reads the SMBIOS tables the kernel keeps (root only), else the
+// copy of their memory structures udev keeps for every user.
+#include "inventory/udev/udev_source.h"
 #include "report/report_source.h"
 
 #include <unistd.h>
@@ -16,12 +18,32 @@ std::string FirmwareTablesRemedy(const SmbiosReadError& e) {
   return FirmwareTablesRemedy(e.SystemError(), geteuid() == 0);
 }
 
+namespace {
+
+// Root can read the tables already: telling root to run as root is no help.
+std::string NeitherRemedy() {
+  const std::string rest =
+      "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
+      "pass --smbios FILE or --udev FILE";
+  return geteuid() == 0 ? rest : "run as root, or " + rest;
+}
+
+}  // namespace
+
 LoadedInventory LoadPlatformInventory() {
+  std::string tablesError;
   try {
     SmbiosTable table = LoadFirmwareSmbios();
     return InventoryFromSmbios(table, FirmwareTablesFolder());
   } catch (const SmbiosReadError& e) {
-    throw SourceError("cannot read " + e.File() + ": " + e.Reason() + "; " +
-                      FirmwareTablesRemedy(e));
+    tablesError = e.File() + ": " + e.Reason();
+  }
+  const std::string database = UdevDatabasePath();
+  try {
+    return InventoryFromUdev(LoadUdevMemory(database), database);
+  } catch (const UdevReadError& e) {
+    throw SourceError("cannot read the firmware tables (" + tablesError +
+                      ") nor the udev database (" + e.File() + ": " + e.Reason() + "); " +
+                      NeitherRemedy());
   }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -23,9 +24,20 @@ namespace fs = std::filesystem;
 const std::string kDumpRemedy =
     "; pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI\n";
 
+std::string NeitherSourceMessage(const fs::path& dir) {
+  return "modulix-report: cannot read the firmware tables (" + (dir / "smbios_entry_point").string() +
+         ": No such file or directory) nor the udev database (" + (dir / "udev_db").string() +
+         ": No such file or directory); " + std::string(geteuid() == 0 ? "" : "run as root, or ") +
+         "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
+         "pass --smbios FILE or --udev FILE\n";
+}
+
 class ReportErrors : public ::testing::Test {
  protected:
-  void TearDown() override { unsetenv("MODULIX_DMI_TABLES"); }
+  void TearDown() override {
+    unsetenv("MODULIX_DMI_TABLES");
+    unsetenv("MODULIX_UDEV_DB");
+  }
   std::string Write(const std::string& name, const Bytes& bytes) {
     std::string path = (dir_ / name).string();
     SaveBytes(path, bytes);
@@ -50,18 +62,22 @@ Bytes SampleDump() {
   return WriteDump({EncodeArray(a), EncodeDevice(d), EncodeDevice(e)});
 }
 
-// Linux without readable tables: one line naming the file, the reason and the remedy. Missing
-// tables are no matter of rights, so the advice is not "run as root".
+// Linux without readable tables: one line naming the file, the reason and the remedy; without a
+// source option the udev database is named too, as the other place the report looked. Missing
+// tables are no matter of rights, so --smbios - does not advise "run as root".
 TEST_F(ReportErrors, FirmwareTablesNotReadable) {
   setenv("MODULIX_DMI_TABLES", dir_.c_str(), 1);
+  setenv("MODULIX_UDEV_DB", (dir_ / "udev_db").c_str(), 1);
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{}, {"--json"}, {"--smbios", "-"}}) {
     ReportRun run = RunCli(args);
     EXPECT_EQ(run.exitCode, kExitInventoryUnreadable);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "modulix-report: cannot read " + (dir_ / "smbios_entry_point").string() +
-                           ": No such file or directory; pass --smbios FILE "
-                           "written by 'dmidecode --dump-bin FILE'\n");
+    EXPECT_EQ(run.err, args.size() == 2 ? "modulix-report: cannot read " +
+                                              (dir_ / "smbios_entry_point").string() +
+                                              ": No such file or directory; pass --smbios FILE "
+                                              "written by 'dmidecode --dump-bin FILE'\n"
+                                        : NeitherSourceMessage(dir_));
   }
 }
 
@@ -273,7 +289,8 @@ TEST_F(ReportErrors, AReportThatCannotBeWrittenFails) {
 
 // The built program: exit code and the one line on standard error.
 TEST_F(ReportErrors, TheProgramItself) {
-  std::string command = "MODULIX_DMI_TABLES=" + dir_.string() + " " MODULIX_REPORT_EXE " 2>&1";
+  std::string command = "MODULIX_DMI_TABLES=" + dir_.string() + " MODULIX_UDEV_DB=" +
+                        (dir_ / "udev_db").string() + " " MODULIX_REPORT_EXE " 2>&1";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   ASSERT_TRUE(pipe);
   std::string output;
@@ -281,9 +298,7 @@ TEST_F(ReportErrors, TheProgramItself) {
   while (size_t n = fread(buf, 1, sizeof buf, pipe.get())) output.append(buf, n);
   int status = pclose(pipe.release());
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(output, "modulix-report: cannot read " + (dir_ / "smbios_entry_point").string() +
-                        ": No such file or directory; pass --smbios FILE "
-                        "written by 'dmidecode --dump-bin FILE'\n");
+  EXPECT_EQ(output, NeitherSourceMessage(dir_));
   std::string usage = std::string(MODULIX_REPORT_EXE) + " --frobnicate >/dev/null 2>&1";
   EXPECT_EQ(WEXITSTATUS(std::system(usage.c_str())), 2);
 }

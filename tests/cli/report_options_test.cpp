@@ -40,8 +40,8 @@ TEST(ReportOptions, UsageErrorsExitWithTwoAndTheUsageText) {
       {{"extra"}, "unexpected argument extra"},
       {{"--smbios"}, "option --smbios needs a FILE"},
       {{"--fixture="}, "option --fixture needs a FILE"},
-      {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
-      {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE or --fixture FILE"},
+      {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
+      {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
       {{"--", "--json"}, "unexpected argument --json"},
       // Arguments come back with their control bytes shown as '?': none retitles the terminal.
       {{"\x1b]0;title\x07"}, "unexpected argument ?]0;title?"},

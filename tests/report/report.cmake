@@ -1,6 +1,7 @@
 modulix_add_test(report_test PORTABLE
   SOURCES format/report_output_test.cpp format/report_text_test.cpp format/report_json_writer_test.cpp
           report_upgrade_test.cpp report_insights_test.cpp report_sources_test.cpp report_rules_test.cpp
+          report_udev_test.cpp
   LIBS modulix_report_format smbios_dump_writer)
 
 # The JSON of every fixture machine and sample dump against the published schema, with Debian's

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""The JSON of every fixture machine and sample dump in tests/data, and every expected JSON file,
+"""The JSON of every fixture machine, sample dump and udev file in tests/data, and every expected JSON file,
 validated against docs/report.schema.json (Debian's python3-jsonschema).
 
 Usage: report_schema_test.py MODULIX_REPORT SCHEMA DATA_FOLDER
@@ -33,13 +33,14 @@ def main():
     fixtures = sorted(p for p in glob.glob(os.path.join(data, "*.json"))
                       if not p.endswith(".expected.json"))
     dumps = sorted(glob.glob(os.path.join(data, "smbios_*.bin")))
-    for option, paths in (("--fixture", fixtures), ("--smbios", dumps)):
+    udev = sorted(glob.glob(os.path.join(data, "udev", "*")))
+    for option, paths in (("--fixture", fixtures), ("--smbios", dumps), ("--udev", udev)):
         for path in paths:
             name = os.path.basename(path)
             code, out, err = report_json(report, option, path)
             if code == 0:
                 documents[name] = json.loads(out)
-            elif name.startswith(("report_", "smbios_")):
+            elif name.startswith(("report_", "smbios_")) or option == "--udev":
                 failures.append(f"{name}: modulix-report exited {code}: {err.strip()}")
     # More memory devices than the reader takes: the report says how many it left out.
     device = bytes([17, 0x15, 0, 0x11, 0, 0x10, 0xFE, 0xFF, 64, 0, 64, 0, 0, 0x20, 9, 0, 0, 0, 0x1A,

@@ -1,0 +1,31 @@
+// The udev database as the report's inventory: the SMBIOS rows udev keeps, readable without root.
+#include "inventory/udev/udev_source.h"
+#include "report/report_source.h"
+
+namespace {
+
+const char* const kUdevRemedy =
+    "pass a copy of /run/udev/data/+dmi:id or the output of "
+    "'udevadm info --query=property --path=/devices/virtual/dmi/id'";
+
+}  // namespace
+
+LoadedInventory InventoryFromUdev(UdevMemoryInventory inv, const std::string& file) {
+  LoadedInventory loaded;
+  loaded.source = "udev";
+  loaded.provider = MakeInMemoryProvider(std::move(inv.rows.classes));
+  loaded.emptySlots = std::move(inv.rows.emptySlots);
+  loaded.emptySlotBanks = std::move(inv.rows.emptySlotBanks);
+  for (const std::string& note : inv.notes) {
+    loaded.warning += (loaded.warning.empty() ? file + ": " : "; ") + note;
+  }
+  return loaded;
+}
+
+LoadedInventory LoadUdevFileInventory(const std::string& file) {
+  try {
+    return InventoryFromUdev(LoadUdevMemory(file), file);
+  } catch (const UdevReadError& e) {
+    throw SourceError(std::string(e.what()) + "; " + kUdevRemedy);
+  }
+}
