@@ -14,6 +14,9 @@
 struct LoadedInventory {
   std::string source;  // "wmi", "smbios", "udev" or "fixture"
   std::shared_ptr<WmiProvider> provider;
+  // The same classes with their texts in the ANSI code page, for the main window, whose texts
+  // keep that form; null where `provider` serves them so already.
+  std::shared_ptr<WmiProvider> windowProvider;
   std::optional<std::vector<std::string>> emptySlots;  // SMBIOS names them; WMI does not
   std::vector<std::string> warnings;  // a partial read: what was cut off or skipped, where
   SmbiosSkipped skipped;  // memory structures past the limit, which the report leaves out

@@ -11,14 +11,19 @@ const char* const kUdevRemedy =
 }  // namespace
 
 LoadedInventory InventoryFromUdev(UdevMemoryInventory inv, const std::string& file) {
+  bool anyMemory = !inv.rows.emptySlots.empty();
+  for (const auto& [name, instances] : inv.rows.classes.classes) anyMemory |= !instances.empty();
+  // As for the tables: a database without any memory device or array is no inventory.
+  if (!anyMemory) {
+    throw SourceError(file + ": the udev database describes no system memory (no MEMORY_ARRAY or "
+                      "MEMORY_DEVICE lines)");
+  }
   LoadedInventory loaded;
   loaded.source = "udev";
   loaded.provider = MakeInMemoryProvider(std::move(inv.rows.classes));
   loaded.emptySlots = std::move(inv.rows.emptySlots);
   loaded.emptySlotBanks = std::move(inv.rows.emptySlotBanks);
-  for (const std::string& note : inv.notes) {
-    loaded.warning += (loaded.warning.empty() ? file + ": " : "; ") + note;
-  }
+  for (const std::string& note : inv.notes) loaded.warnings.push_back(file + ": " + note);
   return loaded;
 }
 

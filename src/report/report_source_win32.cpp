@@ -4,6 +4,7 @@
 #include "report/report_firmware_facts.h"
 #include "report/report_source.h"
 #include "inventory/smbios/smbios_system.h"
+#include "support/files/text_convert.h"
 
 // Reading the tables needs no rights on Windows: the remedy is the same whatever the error.
 std::string FirmwareTablesRemedy(int, bool) {
@@ -12,6 +13,25 @@ std::string FirmwareTablesRemedy(int, bool) {
 }
 
 std::string FirmwareTablesRemedy(const SmbiosReadError&) { return FirmwareTablesRemedy(0, false); }
+
+namespace {
+
+// The window's texts are in the ANSI code page, as WMI's own conversion gives them; the report's
+// are UTF-8. Both come from the one reading, so the window and its report describe the same.
+std::shared_ptr<WmiProvider> AnsiView(const std::shared_ptr<WmiProvider>& utf8) {
+  WmiClassTable table = ReadMemoryClasses(utf8);
+  for (auto& [name, instances] : table.classes) {
+    for (WmiInstanceData& instance : instances) {
+      for (auto& [property, value] : instance) {
+        if (value.Kind() != ValueKind::Text) continue;
+        value = PropertyValue(WideToAnsi(Utf8ToWide(value.AsText())));
+      }
+    }
+  }
+  return MakeInMemoryProvider(std::move(table));
+}
+
+}  // namespace
 
 LoadedInventory LoadPlatformInventory() {
   WmiClassTable wmi;
@@ -28,5 +48,7 @@ LoadedInventory LoadPlatformInventory() {
   } catch (const SmbiosError&) {
     // Tables out of reach: WMI alone, as the window reads it.
   }
-  return CombineWmiAndFirmware(std::move(wmi), firmware);
+  LoadedInventory loaded = CombineWmiAndFirmware(std::move(wmi), firmware);
+  loaded.windowProvider = AnsiView(loaded.provider);
+  return loaded;
 }

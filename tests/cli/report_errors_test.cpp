@@ -24,16 +24,24 @@ namespace fs = std::filesystem;
 const std::string kDumpRemedy =
     "; pass a file written by 'dmidecode --dump-bin FILE' or a copy of /sys/firmware/dmi/tables/DMI\n";
 
-std::string NeitherSourceMessage(const fs::path& dir) {
-  return "modulix-report: cannot read the firmware tables (" + (dir / "smbios_entry_point").string() +
-         ": No such file or directory) nor the udev database (" + (dir / "udev_db").string() +
-         ": No such file or directory); " + std::string(geteuid() == 0 ? "" : "run as root, or ") +
+// Without a source option: neither the tables (for the reason given) nor udev's database.
+std::string NeitherSource(const std::string& tables, const fs::path& dir) {
+  return "cannot read the firmware tables (" + tables + ") nor the udev database (" +
+         (dir / "udev_db").string() + ": No such file or directory); " +
+         (geteuid() == 0 ? "" : "run as root, or ") +
          "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
          "pass --smbios FILE or --udev FILE\n";
 }
 
+std::string NeitherSourceMessage(const fs::path& dir) {
+  return "modulix-report: " +
+         NeitherSource((dir / "smbios_entry_point").string() + ": No such file or directory", dir);
+}
+
 class ReportErrors : public ::testing::Test {
  protected:
+  // Never the machine's own udev database.
+  void SetUp() override { setenv("MODULIX_UDEV_DB", (dir_ / "udev_db").c_str(), 1); }
   void TearDown() override {
     unsetenv("MODULIX_DMI_TABLES");
     unsetenv("MODULIX_UDEV_DB");
@@ -161,9 +169,7 @@ TEST_F(ReportErrors, TablesWithoutMemoryStructuresAreNoInventory) {
 
   // No bytes at all: the same reason for the kernel's file as for a dump file.
   std::string dmi = Write("DMI", {});
-  EXPECT_EQ(RunCli({}).err, "modulix-report: cannot read " + dmi +
-                                ": the file is empty; pass --smbios FILE written by "
-                                "'dmidecode --dump-bin FILE'\n");
+  EXPECT_EQ(RunCli({}).err, "modulix-report: " + NeitherSource(dmi + ": the file is empty", dir_));
   std::string empty = Write("empty.bin", {});
   EXPECT_EQ(RunCli({"--smbios", empty}).err,
             "modulix-report: cannot read " + empty + ": the file is empty" + kDumpRemedy);
@@ -252,8 +258,7 @@ TEST_F(ReportErrors, HostileInputs) {
       {{"--smbios", "/dev/zero"}, "", 1, "cannot read /dev/zero: it holds more than 16 MiB" + kDumpRemedy},
       {{"--smbios", control}, "", 1, "cannot read " + controlShown + ": No such file or directory" + kDumpRemedy},
       {{}, (dir_ / "\x1b[2J").string(), 1,
-       "cannot read " + (dir_ / "?[2J/smbios_entry_point").string() +
-           ": No such file or directory; pass --smbios FILE written by 'dmidecode --dump-bin FILE'\n"},
+       NeitherSource((dir_ / "?[2J/smbios_entry_point").string() + ": No such file or directory", dir_)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.empty() ? c.dmiTables : c.args.back());

@@ -56,7 +56,9 @@ void CheckModule(const json& f) {
   } else {
     EXPECT_TRUE(f["dataWidth"].is_null() && f["totalWidth"].is_null());  // insane widths unknown
   }
-  if (f["formFactor"] == "FB-DIMM") EXPECT_EQ(f["generation"], "DDR2");
+  if (f["formFactor"] == "FB-DIMM") {
+    EXPECT_EQ(f["generation"], "DDR2");
+  }
   for (const char* text : {"maker", "partNumber", "serialNumber"}) {
     if (!f[text].is_string()) continue;
     const std::string t = f[text];
@@ -82,15 +84,21 @@ void CheckUpgrade(const json& j) {
     EXPECT_LE(per * free, u["maximumBytes"].get<uint64_t>() - installed);
     EXPECT_EQ(u["addableBytes"], per * free);
   }
-  if (j["emptySlots"].is_array()) EXPECT_EQ(u["freeSlots"], j["emptySlots"].size());
+  if (j["emptySlots"].is_array()) {
+    EXPECT_EQ(u["freeSlots"], j["emptySlots"].size());
+  }
   std::set<std::string> buffering;
   for (const json& m : j["modules"]) {
     const json& f = m["facts"];
     if (f["persistent"]) continue;
-    if (u["type"].is_string()) EXPECT_EQ(f["generation"], u["type"]);
+    if (u["type"].is_string()) {
+      EXPECT_EQ(f["generation"], u["type"]);
+    }
     if (f["buffering"].is_string()) buffering.insert(f["buffering"]);
   }
-  if (buffering.count("load-reduced")) EXPECT_EQ(u["buffering"], u["virtual"] ? json() : json("load-reduced"));
+  if (buffering.count("load-reduced")) {
+    EXPECT_EQ(u["buffering"], u["virtual"] ? json() : json("load-reduced"));
+  }
 }
 
 TEST(ReportRules, HoldOnEveryFixtureAndDump) {

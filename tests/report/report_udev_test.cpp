@@ -18,7 +18,8 @@ using json = nlohmann::ordered_json;
 const std::set<std::string> kNullInUdev = {"voltageMillivolts", "BankLabel"};
 // udev keeps one array: with several, its maximum is the last array's.
 const std::set<std::string> kFromAllArrays = {"/maximumMemoryGB", "/labels/maximumMemory",
-                                              "/upgrade/addableBytes", "/upgrade/perFreeSlotBytes"};
+                                              "/upgrade/maximumBytes", "/upgrade/addableBytes",
+                                              "/upgrade/perFreeSlotBytes"};
 
 void Compare(const json& tables, const json& udev, const std::string& path, const std::string& key,
              bool severalArrays, std::vector<std::string>& differences) {

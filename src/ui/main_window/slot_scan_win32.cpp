@@ -10,8 +10,10 @@
 
 void TMainDlg::ScanSlots() {
   FInventory = std::make_shared<const LoadedInventory>(LoadWindowInventory());
-  TWin32_PhysicalMemory modules(true, FInventory->provider);
-  TWin32_PhysicalMemoryArray arrays(true, FInventory->provider);
+  const std::shared_ptr<WmiProvider>& provider =
+      FInventory->windowProvider ? FInventory->windowProvider : FInventory->provider;
+  TWin32_PhysicalMemory modules(true, provider);
+  TWin32_PhysicalMemoryArray arrays(true, provider);
   SlotScanState state;
   const SlotScanLog log = [this](const std::string& line) {
     if (FLog) FLog->Add(line, 1);
