@@ -1,7 +1,6 @@
 #include "inventory/wmi/json_fixture_provider.h"
 
 #include <cerrno>
-#include <fstream>
 #include <system_error>
 #include <limits>
 #include <memory>
@@ -79,16 +78,16 @@ WmiClassTable ParseWmiFixture(const std::string& jsonText) {
 // fill the program's memory. The path is opened as it is (UTF-16 on Windows).
 std::string ReadWmiFixtureFile(const std::filesystem::path& path) {
   errno = 0;
-  std::ifstream file(path, std::ios::binary);
+  // C files, not streams: the program keeps the streams' runtime out.
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFixtureFile(path), &std::fclose);
   if (!file) throw WmiError(errno ? std::generic_category().message(errno) : "cannot be opened");
   std::string text;
   char chunk[kFixtureReadChunk];
-  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-    const auto count = static_cast<size_t>(file.gcount());
+  while (size_t count = std::fread(chunk, 1, sizeof chunk, file.get())) {
     if (text.size() + count > kMaxFixtureBytes) throw WmiError("larger than 16 MiB");
     text.append(chunk, count);
   }
-  if (file.bad()) throw WmiError("read error");
+  if (std::ferror(file.get())) throw WmiError("read error");
   return text;
 }
 

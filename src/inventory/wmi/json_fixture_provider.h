@@ -4,6 +4,7 @@
 // whose members, in file order, are property names and values: string = text, integer = 32-bit
 // integer when it fits, else 64-bit, true/false = Boolean, other numbers = real, null = null.
 // A class missing from the file fails its query; [] is a class with no instances.
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -23,3 +24,6 @@ std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::filesystem::path path)
 
 // The file MODULIX_WMI_FIXTURE names, read as UTF-16 on Windows; empty when unset or empty.
 std::filesystem::path FixtureFileFromEnvironment();
+// Opens the file for reading in binary mode, by its path as it is (UTF-16 on Windows); null on
+// failure, with errno set.
+std::FILE* OpenFixtureFile(const std::filesystem::path& path);

@@ -25,4 +25,8 @@ modulix_module(file_replace
   WIN32_LIBS kernel32)
 
 # The temporary files of interrupted saves, removed at start-up.
-modulix_module(leftover_temp_files SOURCES leftover_temp_files.cpp)
+modulix_module(leftover_temp_files
+  SOURCES leftover_temp_files.cpp
+  POSIX_SOURCES folder_files_posix.cpp
+  WIN32_SOURCES folder_files_win32.cpp
+  WIN32_LIBS kernel32)

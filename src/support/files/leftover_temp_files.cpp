@@ -1,8 +1,8 @@
 #include "support/files/leftover_temp_files.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+
+#include "support/files/folder_files.h"
 
 namespace {
 
@@ -26,21 +26,6 @@ bool SkipText(std::basic_string_view<Char>& rest, std::basic_string_view<Char> t
   return true;
 }
 
-bool IsOldEnough(const std::filesystem::directory_entry& entry) {
-  std::error_code error;
-  const auto written = entry.last_write_time(error);
-  if (error) return false;
-  return std::filesystem::file_time_type::clock::now() - written > kLeftoverTempAge;
-}
-
-bool IsLeftoverOf(const std::filesystem::directory_entry& entry, const std::vector<NativePath>& targets) {
-  std::error_code error;
-  if (!entry.is_regular_file(error)) return false;
-  const NativePath name = entry.path().filename().native();
-  return std::any_of(targets.begin(), targets.end(),
-                     [&](const NativePath& target) { return IsTempNameOf(name, target); });
-}
-
 }  // namespace
 
 bool IsTempNameOf(const NativePath& name, const NativePath& target) {
@@ -51,13 +36,12 @@ bool IsTempNameOf(const NativePath& name, const NativePath& target) {
 }
 
 int RemoveLeftoverTempFiles(const NativePath& folder, const std::vector<NativePath>& targets) {
-  std::error_code error;
-  std::filesystem::directory_iterator it(folder, error), end;
-  std::vector<std::filesystem::path> leftovers;
-  for (; !error && it != end; it.increment(error)) {
-    if (IsLeftoverOf(*it, targets) && IsOldEnough(*it)) leftovers.push_back(it->path());
-  }
   int removed = 0;
-  for (const auto& path : leftovers) removed += std::filesystem::remove(path, error) ? 1 : 0;
+  for (const FolderFile& file : RegularFilesIn(folder, kLeftoverTempAge)) {
+    const bool ours = std::any_of(targets.begin(), targets.end(), [&](const NativePath& target) {
+      return IsTempNameOf(file.name, target);
+    });
+    if (ours && file.older && RemoveFolderFile(folder, file.name)) ++removed;
+  }
   return removed;
 }
