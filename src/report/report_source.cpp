@@ -1,7 +1,5 @@
 #include "report/report_source.h"
 
-#include <filesystem>
-
 #include "inventory/wmi/json_fixture_provider.h"
 #include "inventory/smbios/smbios_memory.h"
 #include "inventory/smbios/smbios_system.h"
@@ -51,9 +49,8 @@ LoadedInventory FixtureInventory(const std::string& text, const std::string& fil
 }
 
 // The variable's path stays UTF-16 on Windows down to the file's opening.
-LoadedInventory LoadEnvironmentFixtureInventory(const std::filesystem::path& fixture) {
-  const std::u8string name8 = fixture.u8string();
-  const std::string name(name8.begin(), name8.end());
+LoadedInventory LoadEnvironmentFixtureInventory(const NativePath& fixture) {
+  const std::string name = FixtureFileName(fixture);
   std::string text;
   try {
     text = ReadWmiFixtureFile(fixture);
@@ -121,7 +118,7 @@ LoadedInventory LoadDefaultInventory() {
     loaded.provider = std::move(chosen);
     return loaded;
   }
-  const std::filesystem::path fixture = FixtureFileFromEnvironment();
+  const NativePath fixture = FixtureFileFromEnvironment();
   if (!fixture.empty()) return LoadEnvironmentFixtureInventory(fixture);
   return LoadPlatformInventory();
 }

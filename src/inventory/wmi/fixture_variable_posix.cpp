@@ -2,9 +2,11 @@
 
 #include "inventory/wmi/json_fixture_provider.h"
 
-std::filesystem::path FixtureFileFromEnvironment() {
+NativePath FixtureFileFromEnvironment() {
   const char* value = std::getenv("MODULIX_WMI_FIXTURE");
-  return value ? std::filesystem::path(value) : std::filesystem::path();
+  return value ? NativePath(value) : NativePath();
 }
 
-std::FILE* OpenFixtureFile(const std::filesystem::path& path) { return std::fopen(path.c_str(), "rb"); }
+std::FILE* OpenFixtureFile(const NativePath& path) { return std::fopen(path.c_str(), "rb"); }
+
+std::string FixtureFileName(const NativePath& path) { return path; }

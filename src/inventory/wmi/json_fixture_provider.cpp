@@ -50,13 +50,13 @@ WmiInstanceData JsonToInstance(const Json& json, const std::string& className) {
 
 class FixtureProvider : public WmiProvider {
  public:
-  explicit FixtureProvider(std::filesystem::path path) : path_(std::move(path)) {}
+  explicit FixtureProvider(NativePath path) : path_(std::move(path)) {}
   std::shared_ptr<WmiLocator> CreateLocator() override {
     return MakeInMemoryProvider(ParseWmiFixture(ReadWmiFixtureFile(path_)))->CreateLocator();
   }
 
  private:
-  std::filesystem::path path_;
+  NativePath path_;
 };
 
 }  // namespace
@@ -76,7 +76,7 @@ WmiClassTable ParseWmiFixture(const std::string& jsonText) {
 
 // The whole file, up to the cap: a seam for tests must not let any file the environment names
 // fill the program's memory. The path is opened as it is (UTF-16 on Windows).
-std::string ReadWmiFixtureFile(const std::filesystem::path& path) {
+std::string ReadWmiFixtureFile(const NativePath& path) {
   errno = 0;
   // C files, not streams: the program keeps the streams' runtime out.
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFixtureFile(path), &std::fclose);
@@ -91,6 +91,6 @@ std::string ReadWmiFixtureFile(const std::filesystem::path& path) {
   return text;
 }
 
-std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(std::filesystem::path path) {
+std::shared_ptr<WmiProvider> MakeJsonFixtureProvider(NativePath path) {
   return std::make_shared<FixtureProvider>(std::move(path));
 }

@@ -24,7 +24,7 @@ std::shared_ptr<WmiProvider> DefaultWmiProvider(WmiText text) {
     std::lock_guard<std::mutex> guard(ProviderLock());
     if (ChosenProvider()) return ChosenProvider();
   }
-  std::filesystem::path fixture = FixtureFileFromEnvironment();
+  NativePath fixture = FixtureFileFromEnvironment();
   if (!fixture.empty()) return MakeJsonFixtureProvider(std::move(fixture));
   return MakePlatformWmiProvider(text);
 }
