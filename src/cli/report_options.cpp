@@ -2,6 +2,7 @@
 
 const char* const kReportUsage =
     "Usage: modulix-report [--json] [--smbios FILE | --udev FILE | --fixture FILE]\n"
+    "                      [--output FILE]\n"
     "Reports this computer's memory: number of slots, maximum and current memory,\n"
     "and for every module its slot, capacity, maker, model, type and serial number.\n"
     "\n"
@@ -14,6 +15,8 @@ const char* const kReportUsage =
     "                  /run/udev/data/+dmi:id or the output of 'udevadm info\n"
     "                  --query=property --path=/devices/virtual/dmi/id'\n"
     "  --fixture FILE  read the WMI classes from a JSON fixture file\n"
+    "  --output FILE   write the report to FILE instead of standard output; FILE\n"
+    "                  is replaced whole, so a reader never sees half a report\n"
     "  --help          show this text\n"
     "\n"
     "Without a source the report reads WMI on Windows and the SMBIOS tables in\n"
@@ -70,6 +73,8 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
       SetSource(options, ReportSource::Udev, file);
     } else if (TakeValue(args, i, "--fixture", file)) {
       SetSource(options, ReportSource::Fixture, file);
+    } else if (TakeValue(args, i, "--output", file)) {
+      options.output = file;
     } else if (arg.size() > 1 && arg[0] == '-') {
       throw UsageError("unknown option " + arg);
     } else {

@@ -11,6 +11,7 @@ struct ReportOptions {
   bool help = false;
   ReportSource source = ReportSource::Default;
   std::string file;  // the --smbios, --udev or --fixture file; "-" for the firmware's own tables
+  std::string output;  // --output: the file that takes the report's text; empty for stdout
 };
 
 // A command line that does not parse: the message says what is wrong.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cli/report_file.h"
 #include "cli/report_options.h"
 #include "report/format/report_human.h"
 #include "report/format/report_json.h"
@@ -45,6 +46,25 @@ int WriteReport(const ReportOptions& options, std::string& out, std::string& err
   return kExitReportWritten;
 }
 
+int MakeReport(const ReportOptions& options, std::string& out, std::string& err) {
+  try {
+    return WriteReport(options, out, err);
+  } catch (const std::exception& e) {
+    err += kProgram + std::string(e.what()) + "\n";
+    return kExitInventoryUnreadable;
+  }
+}
+
+// --output: the text the run made goes to the file; a run that made none leaves the file as it
+// was, so a collector keeps the last report rather than an empty one.
+int SaveReport(const std::string& file, int code, const std::string& text, std::string& err) {
+  if (text.empty()) return code;
+  std::string reason;
+  if (ReplaceReportFile(file, text, reason)) return code;
+  err += kProgram + ("cannot write " + file + ": " + reason) + "\n";
+  return kExitInventoryUnreadable;
+}
+
 // Messages name arguments, environment values and file names: each line is shown as the report
 // shows firmware texts, so that no control byte of them reaches the terminal.
 std::string TerminalLines(const std::string& text) {
@@ -72,12 +92,10 @@ int RunChecked(const std::vector<std::string>& args, std::string& out, std::stri
     out += kReportUsage;
     return kExitReportWritten;
   }
-  try {
-    return WriteReport(options, out, err);
-  } catch (const std::exception& e) {
-    err += kProgram + std::string(e.what()) + "\n";
-    return kExitInventoryUnreadable;
-  }
+  if (options.output.empty()) return MakeReport(options, out, err);
+  std::string text;
+  const int code = MakeReport(options, text, err);
+  return SaveReport(options.output, code, text, err);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 modulix_add_test(report_cli_test PORTABLE
   SOURCES report_options_test.cpp report_errors_test.cpp report_default_test.cpp
+          report_output_file_test.cpp
   LIBS modulix_report_cli smbios_dump_writer)
 if(NOT WIN32)
   # The error-path tests also run the built program itself.

@@ -29,6 +29,10 @@ TEST(ReportOptions, SourcesFormatsAndHelp) {
   o = ParseReportOptions({"--json", "--"});  // "--" ends the options
   EXPECT_TRUE(o.json);
 
+  o = ParseReportOptions({"--output", "memory.prom", "--json"});
+  EXPECT_EQ(o.output, "memory.prom");
+  EXPECT_EQ(ParseReportOptions({"--output=m.txt"}).output, "m.txt");
+
   EXPECT_TRUE(ParseReportOptions({"-h"}).help);
   EXPECT_TRUE(ParseReportOptions({"--json", "--help"}).help);
 }
@@ -40,6 +44,7 @@ TEST(ReportOptions, UsageErrorsExitWithTwoAndTheUsageText) {
       {{"extra"}, "unexpected argument extra"},
       {{"--smbios"}, "option --smbios needs a FILE"},
       {{"--fixture="}, "option --fixture needs a FILE"},
+      {{"--json", "--output"}, "option --output needs a FILE"},
       {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
       {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
       {{"--", "--json"}, "unexpected argument --json"},
