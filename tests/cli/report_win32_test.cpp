@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/report_cli_test_util.h"
+#include "common/file_text.h"
+#include "common/temp_folder.h"
 
 namespace {
 
@@ -87,6 +89,35 @@ TEST(ReportWindows, FirmwareTablesThroughGetSystemFirmwareTable) {
         "array or memory device, SMBIOS types 16 and 17)\n";
     EXPECT_TRUE(unreadable || noMemory) << run.err;
   }
+}
+
+// --output's Windows half: the narrow name opened through the wide calls, the bytes as the
+// report made them (no CR added), and the system's own
+// words for a file that cannot be written, inside one message line.
+TEST(ReportWindows, OutputFile) {
+  TempFolder folder;
+  const std::string target = folder.File("memory.json").string();
+  const std::vector<std::string> report = {"--json", "--fixture", TestDataPath("report_wine.json")};
+  std::vector<std::string> args = report;
+  args.insert(args.end(), {"--output", target});
+  ReportRun written = RunCli(args);
+  EXPECT_EQ(written.exitCode, 0);
+  EXPECT_EQ(written.out + written.err, "");
+  EXPECT_EQ(ReadFileText(target), ReadTestData("report_wine.expected.json"));
+
+  const std::string missing = folder.File("gone").string() + "\\memory.json";
+  args = report;
+  args.push_back("--output=" + missing);
+  ReportRun failed = RunCli(args);
+  EXPECT_EQ(failed.exitCode, 1);
+  const std::string prefix = "modulix-report: cannot write " + missing + ": ";
+  ASSERT_EQ(failed.err.rfind(prefix, 0), 0u) << failed.err;
+  const std::string words = failed.err.substr(prefix.size());
+  EXPECT_GT(words.size(), 2u);
+  EXPECT_EQ(words.find("error "), std::string::npos) << words;  // not the bare code
+  EXPECT_EQ(words.find_first_of("\r\n"), words.size() - 1) << words;
+  EXPECT_NE(words[words.size() - 2], '.') << words;
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"memory.json"});
 }
 
 }  // namespace
