@@ -93,6 +93,14 @@ int RunChecked(const std::vector<std::string>& args, std::string& out, std::stri
 
 }  // namespace
 
+bool NeedsExactLineEnds(const std::vector<std::string>& args) {
+  try {
+    return ParseReportOptions(args).prometheus;
+  } catch (const UsageError&) {
+    return false;
+  }
+}
+
 int64_t SystemUnixSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
              std::chrono::system_clock::now().time_since_epoch())

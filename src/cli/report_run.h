@@ -13,6 +13,9 @@ constexpr int kExitUsage = 2;
 // to out and err.
 int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err);
 
+// Whether args ask for text that must reach standard output with its LF line ends (the metrics).
+bool NeedsExactLineEnds(const std::vector<std::string>& args);
+
 // Seconds since 1970: the time of the report in its metrics, read once per run.
 using ReportClock = std::function<int64_t()>;
 int64_t SystemUnixSeconds();

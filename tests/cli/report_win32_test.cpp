@@ -2,11 +2,16 @@
 // the default source, and the firmware's own tables through GetSystemFirmwareTable.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/report_cli_test_util.h"
+#include "cli/report_console.h"
 
 namespace {
 
@@ -87,6 +92,20 @@ TEST(ReportWindows, FirmwareTablesThroughGetSystemFirmwareTable) {
         "array or memory device, SMBIOS types 16 and 17)\n";
     EXPECT_TRUE(unreadable || noMemory) << run.err;
   }
+}
+
+// The metrics' format allows LF line ends only: a stream in text mode would write CR LF.
+TEST(ReportWindows, MetricsKeepTheirLineEnds) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "modulix_line_ends.prom";
+  std::FILE* file = std::fopen(path.string().c_str(), "w");  // text mode, as stdout starts
+  ASSERT_NE(file, nullptr);
+  KeepLineEnds(file);
+  std::fputs("a 1\nb 2\n", file);
+  std::fclose(file);
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a 1\nb 2\n");
+  in.close();
+  std::filesystem::remove(path);
 }
 
 }  // namespace
