@@ -31,7 +31,14 @@ PY
 for input in "--smbios $root/tests/data/smbios_server_ddr5.bin" "--fixture $root/tests/data/wmi_64mod.json" \
              "--smbios $large"; do
   $report --json $input >/dev/null
-  echo "== $input"
-  hyperfine --style basic --shell=none --warmup 20 --runs "$runs" \
+  hyperfine --style none --shell=none --warmup 20 --runs "$runs" --export-json "$work/times.json" \
     -n json "$report --json $input" -n prometheus "$report --prometheus $input"
+  python3 - "$work/times.json" "${input##*/}" <<'PY'
+import json, sys
+times = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+ms = {name: r["median"] * 1000 for name, r in times.items()}
+user = {name: r["user"] * 1000 for name, r in times.items()}
+print(f"{sys.argv[2]}: median --json {ms['json']:.2f} ms, --prometheus {ms['prometheus']:.2f} ms "
+      f"(ratio {ms['prometheus'] / ms['json']:.2f}); mean user time {user['json']:.2f} / {user['prometheus']:.2f} ms")
+PY
 done
