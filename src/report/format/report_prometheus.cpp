@@ -1,6 +1,5 @@
 #include "report/format/report_prometheus.h"
 
-#include <algorithm>
 #include <set>
 #include <utility>
 
