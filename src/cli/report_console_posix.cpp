@@ -3,3 +3,5 @@
 std::optional<bool> WriteToConsole(std::FILE*, const std::string&, std::string&) {
   return std::nullopt;
 }
+
+void KeepLineEnds(std::FILE*) {}

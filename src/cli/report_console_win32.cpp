@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <fcntl.h>
 #include <io.h>
 
 #include <algorithm>
@@ -30,3 +31,5 @@ std::optional<bool> WriteToConsole(std::FILE* stream, const std::string& text,
   }
   return true;
 }
+
+void KeepLineEnds(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }

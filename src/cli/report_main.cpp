@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/report_console.h"
 #include "cli/report_output.h"
 #include "cli/report_run.h"
 
@@ -19,6 +20,7 @@ int ReportNotWritten(const std::string& reason) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  if (NeedsExactLineEnds(args)) KeepLineEnds(stdout);
   std::string out, err;
   const int code = RunReport(args, out, err);
   std::string reason, ignored;

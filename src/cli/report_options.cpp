@@ -1,12 +1,15 @@
 #include "cli/report_options.h"
 
 const char* const kReportUsage =
-    "Usage: modulix-report [--json] [--smbios FILE | --udev FILE | --fixture FILE]\n"
+    "Usage: modulix-report [--json | --prometheus]\n"
+    "                      [--smbios FILE | --udev FILE | --fixture FILE]\n"
     "                      [--output FILE]\n"
     "Reports this computer's memory: number of slots, maximum and current memory,\n"
     "and for every module its slot, capacity, maker, model, type and serial number.\n"
     "\n"
     "  --json          write one JSON object (UTF-8) instead of the table\n"
+    "  --prometheus    write metrics in the Prometheus text format, for the node\n"
+    "                  exporter's text-file collector (see docs/metrics.md)\n"
     "  --smbios FILE   read the SMBIOS tables from FILE, written by\n"
     "                  'dmidecode --dump-bin FILE' or copied from\n"
     "                  /sys/firmware/dmi/tables/DMI; FILE '-' reads this\n"
@@ -65,6 +68,8 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
       optionsEnded = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--prometheus") {
+      options.prometheus = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (TakeValue(args, i, "--smbios", file)) {
@@ -81,5 +86,6 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args) {
       throw UsageError("unexpected argument " + arg);
     }
   }
+  if (options.json && options.prometheus) throw UsageError("give one format only: --json or --prometheus");
   return options;
 }

@@ -8,6 +8,7 @@ enum class ReportSource { Default, Smbios, Udev, Fixture };
 
 struct ReportOptions {
   bool json = false;
+  bool prometheus = false;  // metrics in the Prometheus text format
   bool help = false;
   ReportSource source = ReportSource::Default;
   std::string file;  // the --smbios, --udev or --fixture file; "-" for the firmware's own tables

@@ -1,11 +1,13 @@
 #include "cli/report_run.h"
 
+#include <chrono>
 #include <utility>
 
 #include "cli/report_file.h"
 #include "cli/report_options.h"
 #include "report/format/report_human.h"
 #include "report/format/report_json.h"
+#include "report/format/report_prometheus.h"
 #include "report/format/report_terminal.h"
 #include "report/report_model.h"
 #include "report/report_source.h"
@@ -24,7 +26,12 @@ LoadedInventory LoadInventory(const ReportOptions& options) {
   return LoadDefaultInventory();
 }
 
-int WriteReport(const ReportOptions& options, std::string& out, std::string& err) {
+std::string FormatReport(const ReportOptions& options, const MemoryReport& report, int64_t now) {
+  if (options.prometheus) return FormatPrometheusReport(report, now);
+  return options.json ? FormatJsonReport(report) : FormatHumanReport(report);
+}
+
+int WriteReport(const ReportOptions& options, int64_t now, std::string& out, std::string& err) {
   LoadedInventory inventory = LoadInventory(options);
   for (const std::string& warning : inventory.warnings) {
     err += kProgram + ("warning: " + warning) + "\n";
@@ -37,7 +44,7 @@ int WriteReport(const ReportOptions& options, std::string& out, std::string& err
                         std::move(inventory.emptySlots), std::move(inventory.emptySlotBanks));
   report.skippedMemoryDevices = inventory.skipped.memoryDevices;
   report.skippedMemoryArrays = inventory.skipped.memoryArrays;
-  std::string text = options.json ? FormatJsonReport(report) : FormatHumanReport(report);
+  std::string text = FormatReport(options, report, now);
   if (out.empty()) {
     out = std::move(text);  // the usual case: no copy of the whole report
   } else {
@@ -46,11 +53,13 @@ int WriteReport(const ReportOptions& options, std::string& out, std::string& err
   return kExitReportWritten;
 }
 
-int MakeReport(const ReportOptions& options, std::string& out, std::string& err) {
+int MakeReport(const ReportOptions& options, int64_t now, std::string& out, std::string& err) {
   try {
-    return WriteReport(options, out, err);
+    return WriteReport(options, now, out, err);
   } catch (const std::exception& e) {
     err += kProgram + std::string(e.what()) + "\n";
+    // A scrape of the metrics still sees that the report ran, and failed.
+    if (options.prometheus) out += FormatPrometheusFailure(now);
     return kExitInventoryUnreadable;
   }
 }
@@ -80,7 +89,8 @@ std::string TerminalLines(const std::string& text) {
   return shown;
 }
 
-int RunChecked(const std::vector<std::string>& args, std::string& out, std::string& err) {
+int RunChecked(const std::vector<std::string>& args, std::string& out, std::string& err,
+               const ReportClock& clock) {
   ReportOptions options;
   try {
     options = ParseReportOptions(args);
@@ -92,17 +102,37 @@ int RunChecked(const std::vector<std::string>& args, std::string& out, std::stri
     out += kReportUsage;
     return kExitReportWritten;
   }
-  if (options.output.empty()) return MakeReport(options, out, err);
+  const int64_t now = options.prometheus ? clock() : 0;
+  if (options.output.empty()) return MakeReport(options, now, out, err);
   std::string text;
-  const int code = MakeReport(options, text, err);
+  const int code = MakeReport(options, now, text, err);
   return SaveReport(options.output, code, text, err);
 }
 
 }  // namespace
 
+bool NeedsExactLineEnds(const std::vector<std::string>& args) {
+  try {
+    return ParseReportOptions(args).prometheus;
+  } catch (const UsageError&) {
+    return false;
+  }
+}
+
+int64_t SystemUnixSeconds() {
+  return std::chrono::duration_cast<std::chrono::seconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
 int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  return RunReport(args, out, err, SystemUnixSeconds);
+}
+
+int RunReport(const std::vector<std::string>& args, std::string& out, std::string& err,
+              const ReportClock& clock) {
   std::string messages;
-  const int code = RunChecked(args, out, messages);
+  const int code = RunChecked(args, out, messages, clock);
   err += TerminalLines(messages);
   return code;
 }

@@ -26,6 +26,8 @@ TEST(ReportOptions, SourcesFormatsAndHelp) {
   EXPECT_EQ(o.file, "--json");
   EXPECT_FALSE(o.json);
 
+  EXPECT_TRUE(ParseReportOptions({"--prometheus"}).prometheus);
+
   o = ParseReportOptions({"--json", "--"});  // "--" ends the options
   EXPECT_TRUE(o.json);
 
@@ -48,6 +50,7 @@ TEST(ReportOptions, UsageErrorsExitWithTwoAndTheUsageText) {
       {{"--smbios", "a", "--fixture", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
       {{"--smbios", "a", "--smbios", "b"}, "give one source only: --smbios FILE, --udev FILE or --fixture FILE"},
       {{"--", "--json"}, "unexpected argument --json"},
+      {{"--prometheus", "--json"}, "give one format only: --json or --prometheus"},
       // Arguments come back with their control bytes shown as '?': none retitles the terminal.
       {{"\x1b]0;title\x07"}, "unexpected argument ?]0;title?"},
       {{"--\x1b[2J"}, "unknown option --?[2J"},

@@ -2,11 +2,13 @@
 // the default source, and the firmware's own tables through GetSystemFirmwareTable.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/report_cli_test_util.h"
+#include "cli/report_console.h"
 #include "common/file_text.h"
 #include "common/temp_folder.h"
 
@@ -111,6 +113,18 @@ TEST(ReportWindows, OutputFile) {
   EXPECT_EQ(words.find_first_of("\r\n"), words.size() - 1) << words;
   EXPECT_NE(words[words.size() - 2], '.') << words;
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"memory.json"});
+}
+
+// The metrics' format allows LF line ends only: a stream in text mode would write CR LF.
+TEST(ReportWindows, MetricsKeepTheirLineEnds) {
+  TempFolder folder;
+  const std::string path = folder.File("line_ends.prom").string();
+  std::FILE* file = std::fopen(path.c_str(), "w");  // text mode, as stdout starts
+  ASSERT_NE(file, nullptr);
+  KeepLineEnds(file);
+  std::fputs("a 1\nb 2\n", file);
+  std::fclose(file);
+  EXPECT_EQ(ReadFileText(path), "a 1\nb 2\n");
 }
 
 }  // namespace

@@ -12,3 +12,11 @@ if(NOT WIN32)
             $<TARGET_FILE:modulix-report> ${CMAKE_SOURCE_DIR}/docs/report.schema.json
             ${CMAKE_SOURCE_DIR}/tests/data)
 endif()
+
+# --prometheus on the same inputs: promtool finds nothing and the metrics agree with the JSON
+# (Debian's python3-prometheus-client reads them; scripts/bootstrap installs promtool).
+if(NOT WIN32)
+  add_test(NAME report_metrics_test
+    COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/report_metrics_test.py
+            $<TARGET_FILE:modulix-report> ${CMAKE_SOURCE_DIR}/tests/data)
+endif()
