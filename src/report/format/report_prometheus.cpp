@@ -139,7 +139,8 @@ std::vector<SlotLabels> UniqueSlotLabels(const std::vector<ModuleReport>& module
   std::set<std::pair<std::string, std::string>> used;
   for (size_t i = 0; i < modules.size(); ++i) {
     SlotLabels l{ToUtf8(modules[i].record.locator), ToUtf8(modules[i].record.bankLabel)};
-    const std::string position = "#" + std::to_string(i + 1);
+    std::string position(1, '#');  // appended: GCC 12 at -O3 misreads "#" + std::string
+    position += std::to_string(i + 1);
     if (l.slot.empty()) l.slot = position;
     // A firmware name can read like a made-up one ("DIMM #2"): add the position until it is new.
     while (!used.insert({l.slot, l.bank}).second) l.slot += " " + position;
