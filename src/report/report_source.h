@@ -61,3 +61,6 @@ LoadedInventory LoadPlatformInventory();
 std::string FirmwareTablesRemedy(int systemError, bool runsAsRoot);
 // The same for this process.
 std::string FirmwareTablesRemedy(const SmbiosReadError& e);
+// Linux: the remedy named when neither the tables nor udev's database can be read; "run as root"
+// only when the tables were refused to a process that is not root (missing tables need no rights).
+std::string UdevFallbackRemedy(int tablesSystemError, bool runsAsRoot);

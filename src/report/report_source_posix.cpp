@@ -18,25 +18,23 @@ std::string FirmwareTablesRemedy(const SmbiosReadError& e) {
   return FirmwareTablesRemedy(e.SystemError(), geteuid() == 0);
 }
 
-namespace {
-
-// Root can read the tables already: telling root to run as root is no help.
-std::string NeitherRemedy() {
+std::string UdevFallbackRemedy(int tablesSystemError, bool runsAsRoot) {
   const std::string rest =
       "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
       "pass --smbios FILE or --udev FILE";
-  return geteuid() == 0 ? rest : "run as root, or " + rest;
+  const bool denied = tablesSystemError == EACCES || tablesSystemError == EPERM;
+  return denied && !runsAsRoot ? "run as root, or " + rest : rest;
 }
-
-}  // namespace
 
 LoadedInventory LoadPlatformInventory() {
   std::string tablesError;
+  int tablesSystemError = 0;
   try {
     SmbiosTable table = LoadFirmwareSmbios();
     return InventoryFromSmbios(table, FirmwareTablesFolder());
   } catch (const SmbiosReadError& e) {
     tablesError = e.File() + ": " + e.Reason();
+    tablesSystemError = e.SystemError();
   }
   const std::string database = UdevDatabasePath();
   try {
@@ -44,6 +42,6 @@ LoadedInventory LoadPlatformInventory() {
   } catch (const UdevReadError& e) {
     throw SourceError("cannot read the firmware tables (" + tablesError +
                       ") nor the udev database (" + e.File() + ": " + e.Reason() + "); " +
-                      NeitherRemedy());
+                      UdevFallbackRemedy(tablesSystemError, geteuid() == 0));
   }
 }

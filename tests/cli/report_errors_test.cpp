@@ -28,7 +28,6 @@ const std::string kDumpRemedy =
 std::string NeitherSource(const std::string& tables, const fs::path& dir) {
   return "cannot read the firmware tables (" + tables + ") nor the udev database (" +
          (dir / "udev_db").string() + ": No such file or directory); " +
-         (geteuid() == 0 ? "" : "run as root, or ") +
          "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
          "pass --smbios FILE or --udev FILE\n";
 }
@@ -89,16 +88,21 @@ TEST_F(ReportErrors, FirmwareTablesNotReadable) {
   }
 }
 
-// "Run as root" only where it helps: tables the kernel keeps from a user who is not root.
+// "Run as root" only where it helps: tables the kernel keeps from a user who is not root. The
+// same when udev's database could not be read either.
 TEST(FirmwareTablesRemedy, RunAsRootOnlyWhenRightsAreMissing) {
   const std::string dump = "pass --smbios FILE written by 'dmidecode --dump-bin FILE'";
-  const std::tuple<int, bool, std::string> cases[] = {
-      {EACCES, false, "run as root, or " + dump}, {EPERM, false, "run as root, or " + dump},
-      {EACCES, true, dump},                       {ENOENT, false, dump},
-      {ENOENT, true, dump},                       {0, false, dump},
+  const std::string udev =
+      "let systemd-udevd store the memory devices (udevadm trigger --subsystem-match=dmi), or "
+      "pass --smbios FILE or --udev FILE";
+  const std::tuple<int, bool, bool> cases[] = {  // error, runs as root, "run as root" advised
+      {EACCES, false, true}, {EPERM, false, true}, {EACCES, true, false},
+      {ENOENT, false, false}, {ENOENT, true, false}, {0, false, false},
   };
-  for (const auto& [error, root, remedy] : cases) {
-    EXPECT_EQ(FirmwareTablesRemedy(error, root), remedy) << error << " " << root;
+  for (const auto& [error, root, advised] : cases) {
+    const std::string prefix = advised ? "run as root, or " : "";
+    EXPECT_EQ(FirmwareTablesRemedy(error, root), prefix + dump) << error << " " << root;
+    EXPECT_EQ(UdevFallbackRemedy(error, root), prefix + udev) << error << " " << root;
   }
 }
 
