@@ -196,21 +196,6 @@ TEST_F(ReportErrors, FixturesThatCannotBeRead) {
   EXPECT_EQ(run.err, "modulix-report: cannot read the WMI class Win32_PhysicalMemory\n");
 }
 
-// With --prometheus a scrape still sees that the report ran: the metrics of a failed run at the
-// time the clock gave (read once), the reason on standard error.
-TEST_F(ReportErrors, MetricsOfARunWhoseInventoryCannotBeRead) {
-  int reads = 0;
-  std::string missing = (dir_ / "missing.json").string();
-  ReportRun run;
-  run.exitCode = RunReport({"--prometheus", "--fixture", missing}, run.out, run.err,
-                           [&reads] { return ++reads, int64_t{1700000000}; });
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(reads, 1);
-  EXPECT_EQ(run.err, "modulix-report: cannot read " + missing + ": No such file or directory\n");
-  EXPECT_NE(run.out.find("\nmodulix_report_success 0\n"), std::string::npos) << run.out;
-  EXPECT_TRUE(run.out.ends_with("\nmodulix_report_timestamp_seconds 1700000000\n")) << run.out;
-}
-
 TEST_F(ReportErrors, ValuesOfTheWrongTypeInALaterModule) {
   const std::string text =
       R"({"Win32_PhysicalMemoryArray": [],

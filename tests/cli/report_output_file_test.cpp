@@ -39,8 +39,6 @@ const OutputCase kCases[] = {
      false, "modulix-report: cannot write {target}: Is a directory\n"},
     {"unreadable inventory, table", {"--fixture", "@missing.json"}, "memory.txt", true, 1, nullptr,
      false, "modulix-report: cannot read {data}missing.json: No such file or directory\n"},
-    {"unreadable inventory, JSON", {"--json", "--fixture", "@missing.json"}, "memory.json", true, 1,
-     nullptr, false, "modulix-report: cannot read {data}missing.json: No such file or directory\n"},
     {"unreadable inventory, metrics", {"--prometheus", "--fixture", "@missing.json"}, "memory.prom",
      true, 1, nullptr, true,
      "modulix-report: cannot read {data}missing.json: No such file or directory\n"},
