@@ -2,7 +2,7 @@
 modulix_module(report_cli SOURCES report_options.cpp report_run.cpp report_output.cpp report_file.cpp
   POSIX_SOURCES report_console_posix.cpp report_file_posix.cpp
   WIN32_SOURCES report_console_win32.cpp report_file_win32.cpp
-  DEPS report_format text_convert file_replace)
+  DEPS report_format text_convert file_replace system_error_text)
 
 add_executable(modulix-report report_main.cpp)
 if(WIN32)

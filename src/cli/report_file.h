@@ -1,7 +1,6 @@
 #pragma once
 // The report written to a file instead of standard output, for a program that reads the file
 // at any moment (a metrics collector): it finds the previous text or the new one, never a part.
-#include <cstdint>
 #include <string>
 
 #include "support/files/native_path.h"
@@ -13,4 +12,3 @@ bool ReplaceReportFile(const std::string& file, const std::string& text, std::st
 // Platform halves (report_file_posix.cpp, report_file_win32.cpp). The name comes from the
 // narrow command line, as the names of the other file options do.
 NativePath ReportFilePath(const std::string& file);
-std::string SystemErrorWords(uint32_t error);

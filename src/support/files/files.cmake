@@ -12,7 +12,7 @@ modulix_module(shell_open
   SOURCES shell_open.cpp
   POSIX_SOURCES shell_open_posix.cpp
   WIN32_SOURCES shell_open_win32.cpp
-  DEPS text_convert
+  DEPS text_convert system_error_text
   WIN32_LIBS shell32)
 
 modulix_module(site_url SOURCES site_url.cpp)

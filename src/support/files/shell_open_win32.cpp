@@ -5,6 +5,7 @@
 
 #include "support/files/shell_open.h"
 #include "support/files/text_convert.h"
+#include "support/system/system_error_text.h"
 
 namespace {
 constexpr ULONG kShellOpenMask = SEE_MASK_DOENVSUBST | SEE_MASK_FLAG_NO_UI;  // 0x600
@@ -62,15 +63,7 @@ uint32_t PlatformShellExecute(void* parentWindow, const std::string& target) {
 }
 
 std::string PlatformShellErrorText(uint32_t error) {
-  char* buffer = nullptr;
-  const DWORD flags =
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-  const DWORD length = FormatMessageA(flags, nullptr, error, 0, reinterpret_cast<char*>(&buffer),
-                                      0, nullptr);
-  std::string text(buffer ? buffer : "", length);
-  LocalFree(buffer);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-    text.pop_back();
+  const std::string text = SystemErrorText(error);
   return "error " + std::to_string(error) + (text.empty() ? "" : ", " + text);
 }
 

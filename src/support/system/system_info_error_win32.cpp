@@ -1,20 +1,10 @@
 #include <windows.h>
 
+#include "support/system/system_error_text.h"
 #include "support/system/system_info_error.h"
 
-namespace {
-std::string SystemText(DWORD code) {
-  char* buffer = nullptr;
-  const DWORD flags =
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-  const DWORD length = FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&buffer),
-                                      0, nullptr);
-  std::string text(buffer ? buffer : "", length);
-  LocalFree(buffer);
-  return text;
+void RaiseOSError(uint32_t code) {
+  throw OSError(code, OSErrorMessage(code, SystemErrorText(code)));
 }
-}  // namespace
-
-void RaiseOSError(uint32_t code) { throw OSError(code, OSErrorMessage(code, SystemText(code))); }
 
 void RaiseLastOSError() { RaiseOSError(GetLastError()); }
